@@ -72,6 +72,45 @@ TableDataset::TableDataset(const QString &name, const QString &table, const QStr
     : QObject(parent), name_(name), table_(table.toUpper()), sql_(sql)
 {
     setObjectName(name);
+    // ":name" outside quotes is a parameter; everything else goes to the server as written.
+    bool inQuote = false;
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql.at(i);
+        if (c == QLatin1Char('\'')) {
+            inQuote = !inQuote;
+        } else if (!inQuote && c == QLatin1Char(':') && i + 1 < sql.size() &&
+                   (sql.at(i + 1).isLetter() || sql.at(i + 1) == QLatin1Char('_'))) {
+            qsizetype j = i + 1;
+            while (j < sql.size() && (sql.at(j).isLetterOrNumber() || sql.at(j) == QLatin1Char('_')))
+                ++j;
+            paramNames_ << sql.mid(i + 1, j - i - 1);
+            serverSql_ += QLatin1Char('?');
+            i = j - 1;
+            continue;
+        }
+        serverSql_ += c;
+    }
+    paramValues_.resize(paramNames_.size());
+}
+
+void TableDataset::setParam(const QString &name, const fb::Value &value)
+{
+    bool found = false;
+    for (qsizetype i = 0; i < paramNames_.size(); ++i)
+        if (paramNames_[i].compare(name, Qt::CaseInsensitive) == 0) {
+            paramValues_[i] = value;
+            found = true;
+        }
+    if (!found)
+        throw DataError(QStringLiteral("%1: Parâmetro '%2' não encontrado").arg(name_, name));
+}
+
+fb::Value TableDataset::param(const QString &name) const
+{
+    for (qsizetype i = 0; i < paramNames_.size(); ++i)
+        if (paramNames_[i].compare(name, Qt::CaseInsensitive) == 0)
+            return paramValues_[i];
+    throw DataError(QStringLiteral("%1: Parâmetro '%2' não encontrado").arg(name_, name));
 }
 
 TableDataset::~TableDataset() = default;
@@ -137,7 +176,7 @@ void TableDataset::load()
     if (!att_)
         throw DataError(QStringLiteral("%1: sem conexão com o banco de dados").arg(name_));
     fb::Transaction tra(*att_, fb::TransactionOptions::readCommittedReadOnly());
-    fb::Statement stmt(tra, sql_);
+    fb::Statement stmt(tra, serverSql_);
     std::vector<FieldDef> defs;
     for (const fb::Column &c : stmt.outputs()) {
         FieldDef d = FieldDef::fromColumn(c);
@@ -148,7 +187,7 @@ void TableDataset::load()
     }
     std::deque<Rec> rows;
     {
-        auto rs = stmt.openCursor();
+        auto rs = stmt.openCursor(paramValues_);
         std::vector<char> scratch;
         while (rs->next())
             rows.push_back(Rec{PackedRow::fromResult(defs, *rs, scratch), {}, RowStatus::Unchanged, 0});

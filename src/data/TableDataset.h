@@ -39,6 +39,11 @@ public:
     // How long an apply waits for a row another workstation holds, in seconds.
     void setLockTimeout(int seconds) { lockTimeout_ = seconds; }
 
+    // Parameters of the server query, written ":name" in its text; their values are sent at open.
+    QStringList paramNames() const { return paramNames_; }
+    void setParam(const QString &name, const fb::Value &value);
+    fb::Value param(const QString &name) const;
+
     // Declared field properties, kept across open and close.
     void setKeyField(const QString &field) { keyField_ = field.toUpper(); }
     const QString &keyField() const { return keyField_; }
@@ -157,6 +162,9 @@ private:
     QString whereAll(QList<fb::Value> &params, const PackedRow &old) const;
 
     QString name_, table_, sql_, keyField_;
+    QString serverSql_; // sql_ with its ":name" parameters turned into markers
+    QStringList paramNames_;
+    QList<fb::Value> paramValues_;
     fb::Attachment *att_ = nullptr;
     int lockTimeout_ = 10;
     State state_ = State::Inactive;

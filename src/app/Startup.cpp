@@ -1,0 +1,33 @@
+#include "app/Startup.h"
+
+#include "app/TDM.h"
+#include "app/TFormPrincipal.h"
+#include "seams/Messages.h"
+
+#include <QApplication>
+#include <memory>
+
+namespace app {
+
+int run(const QString &programDir, bool runLoop)
+{
+    // The main window comes first and must not touch the data module while being created.
+    auto principal = std::make_unique<TFormPrincipal>();
+    std::unique_ptr<TDM> dm;
+    try {
+        dm = std::make_unique<TDM>(programDir);
+    } catch (const fb::Error &e) {
+        seams::showError(e.message());
+        return 1;
+    }
+    DM = dm.get();
+    principal->attach(*dm);
+    principal->show();
+    const int code = runLoop ? QApplication::exec() : 0;
+    principal.reset();
+    DM = nullptr;
+    dm.reset();
+    return code;
+}
+
+} // namespace app

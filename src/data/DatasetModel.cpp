@@ -36,7 +36,8 @@ void DatasetModel::resolve()
     for (const ColumnSpec &c : specs_) {
         const int i = ds_->fieldIndex(c.field);
         if (i < 0)
-            throw DataError(QStringLiteral("%1: a grade pede o campo '%2', que não existe").arg(ds_->name(), c.field));
+            throw DataError(
+                QStringLiteral("%1: a grade pede o campo '%2', que não existe").arg(ds_->name(), c.field));
         fields_.push_back(i);
     }
 }
@@ -75,12 +76,18 @@ QString DatasetModel::displayText(const FieldDef &f, const fb::Value &v)
     if (v.isNull())
         return {};
     switch (f.type) {
-    case FieldType::Decimal: return v.get<fb::Decimal>().toString().replace(QLatin1Char('.'), QLatin1Char(','));
-    case FieldType::Double: return QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
-    case FieldType::Time: return v.get<fb::Time>().toQTime().toString(QStringLiteral("HH:mm:ss"));
-    case FieldType::Blob: return QStringLiteral("(BLOB)");
-    case FieldType::Memo: return v.toString().section(QLatin1Char('\n'), 0, 0);
-    default: return v.toString();
+    case FieldType::Decimal:
+        return v.get<fb::Decimal>().toString().replace(QLatin1Char('.'), QLatin1Char(','));
+    case FieldType::Double:
+        return QString::number(v.toDouble(), 'g', 15).replace(QLatin1Char('.'), QLatin1Char(','));
+    case FieldType::Time:
+        return v.get<fb::Time>().toQTime().toString(QStringLiteral("HH:mm:ss"));
+    case FieldType::Blob:
+        return QStringLiteral("(BLOB)");
+    case FieldType::Memo:
+        return v.toString().section(QLatin1Char('\n'), 0, 0);
+    default:
+        return v.toString();
     }
 }
 

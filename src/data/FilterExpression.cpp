@@ -19,7 +19,8 @@ struct Token {
 
 class Parser {
 public:
-    Parser(const QString &source, const std::vector<FieldDef> &fields, std::vector<FilterExpression::Node> &nodes)
+    Parser(const QString &source, const std::vector<FieldDef> &fields,
+           std::vector<FilterExpression::Node> &nodes)
         : src_(source), fields_(fields), nodes_(nodes)
     {
         tokenize();
@@ -86,7 +87,8 @@ private:
                 t.type = t.text.contains(QLatin1Char('/')) ? Token::Date : Token::Number;
             } else if (QStringLiteral("<>=!").contains(c)) {
                 const qsizetype start = i++;
-                if (i < n && (src_.at(i) == QLatin1Char('=') || (c == QLatin1Char('<') && src_.at(i) == QLatin1Char('>'))))
+                if (i < n && (src_.at(i) == QLatin1Char('=') ||
+                              (c == QLatin1Char('<') && src_.at(i) == QLatin1Char('>'))))
                     ++i;
                 t.type = Token::Symbol;
                 t.text = src_.mid(start, i - start);
@@ -173,8 +175,9 @@ private:
     {
         const Token &col = tokens_[pos_];
         if (col.type != Token::Word || isWord("and") || isWord("or") || isWord("like"))
-            fail(col.type == Token::End ? QStringLiteral("expressão incompleta")
-                                        : QStringLiteral("esperado o nome de um campo em \"%1\"").arg(src_.mid(col.pos)));
+            fail(col.type == Token::End
+                     ? QStringLiteral("expressão incompleta")
+                     : QStringLiteral("esperado o nome de um campo em \"%1\"").arg(src_.mid(col.pos)));
         FilterExpression::Node n;
         n.field = fieldIndex(col.text);
         if (n.field < 0)
@@ -232,8 +235,12 @@ private:
         };
         switch (f.type) {
         case FieldType::Text:
-        case FieldType::Memo: n.kind = KText; return;
-        case FieldType::FixedText: n.kind = KFixedText; return;
+        case FieldType::Memo:
+            n.kind = KText;
+            return;
+        case FieldType::FixedText:
+            n.kind = KFixedText;
+            return;
         case FieldType::Integer:
         case FieldType::Bigint: {
             bool ok = false;
@@ -290,7 +297,8 @@ private:
             n.kind = KTime;
             return;
         }
-        case FieldType::Blob: bad("comparável");
+        case FieldType::Blob:
+            bad("comparável");
         }
     }
 
@@ -304,13 +312,20 @@ private:
 template <class T> bool ordered(FilterExpression::Op op, const T &a, const T &b)
 {
     switch (op) {
-    case FilterExpression::Op::Eq: return a == b;
-    case FilterExpression::Op::Ne: return !(a == b);
-    case FilterExpression::Op::Lt: return a < b;
-    case FilterExpression::Op::Le: return a < b || a == b;
-    case FilterExpression::Op::Gt: return b < a;
-    case FilterExpression::Op::Ge: return b < a || a == b;
-    default: return false;
+    case FilterExpression::Op::Eq:
+        return a == b;
+    case FilterExpression::Op::Ne:
+        return !(a == b);
+    case FilterExpression::Op::Lt:
+        return a < b;
+    case FilterExpression::Op::Le:
+        return a < b || a == b;
+    case FilterExpression::Op::Gt:
+        return b < a;
+    case FilterExpression::Op::Ge:
+        return b < a || a == b;
+    default:
+        return false;
     }
 }
 
@@ -331,7 +346,8 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + s + QLatin1Char('\'');
 }
 
-bool likeMatch(QByteArrayView value, const std::vector<QByteArray> &parts, bool anchoredStart, bool anchoredEnd)
+bool likeMatch(QByteArrayView value, const std::vector<QByteArray> &parts, bool anchoredStart,
+               bool anchoredEnd)
 {
     if (parts.empty())
         return !(anchoredStart && anchoredEnd) || value.isEmpty();
@@ -359,7 +375,8 @@ bool likeMatch(QByteArrayView value, const std::vector<QByteArray> &parts, bool 
     return true;
 }
 
-FilterExpression::FilterExpression(const QString &text, const std::vector<FieldDef> &fields) : fields_(&fields)
+FilterExpression::FilterExpression(const QString &text, const std::vector<FieldDef> &fields)
+    : fields_(&fields)
 {
     if (text.trimmed().isEmpty())
         return;
@@ -383,13 +400,14 @@ bool FilterExpression::compare(const Node &n, const PackedRow &row) const
         if (null)
             return false;
         if (n.kind == KTextOfValue)
-            return likeMatch(row.value(*fields_, n.field).toString().toUtf8(), n.likeParts, n.likeAnchoredStart,
-                             n.likeAnchoredEnd);
+            return likeMatch(row.value(*fields_, n.field).toString().toUtf8(), n.likeParts,
+                             n.likeAnchoredStart, n.likeAnchoredEnd);
         return likeMatch(row.bytes(n.field), n.likeParts, n.likeAnchoredStart, n.likeAnchoredEnd);
     }
     if (n.emptyText) {
         // An empty constant stands for "nothing picked": empty text and NULL look the same.
-        const bool empty = null || (fields_->at(size_t(n.field)).isText() && trimRight(row.bytes(n.field)).isEmpty());
+        const bool empty =
+            null || (fields_->at(size_t(n.field)).isText() && trimRight(row.bytes(n.field)).isEmpty());
         if (n.op == Op::Eq)
             return empty;
         if (n.op == Op::Ne)
@@ -399,21 +417,27 @@ bool FilterExpression::compare(const Node &n, const PackedRow &row) const
     if (null)
         return false;
     switch (n.kind) {
-    case KText: return ordered(n.op, row.bytes(n.field), QByteArrayView(n.text));
-    case KFixedText: return ordered(n.op, trimRight(row.bytes(n.field)), trimRight(QByteArrayView(n.text)));
+    case KText:
+        return ordered(n.op, row.bytes(n.field), QByteArrayView(n.text));
+    case KFixedText:
+        return ordered(n.op, trimRight(row.bytes(n.field)), trimRight(QByteArrayView(n.text)));
     case KInteger: {
-        const qint64 v = fields_->at(size_t(n.field)).type == FieldType::Integer ? row.scalar<int32_t>(n.field)
-                                                                                 : row.scalar<qint64>(n.field);
+        const qint64 v = fields_->at(size_t(n.field)).type == FieldType::Integer
+                             ? row.scalar<int32_t>(n.field)
+                             : row.scalar<qint64>(n.field);
         return ordered(n.op, v, n.number);
     }
     case KReal: {
         const FieldDef &f = fields_->at(size_t(n.field));
-        const double v = f.type == FieldType::Double ? row.scalar<double>(n.field)
-                                                     : fb::Decimal{row.scalar<qint64>(n.field), f.scale}.toDouble();
+        const double v = f.type == FieldType::Double
+                             ? row.scalar<double>(n.field)
+                             : fb::Decimal{row.scalar<qint64>(n.field), f.scale}.toDouble();
         return ordered(n.op, v, n.real);
     }
-    case KDate: return ordered(n.op, qint64(row.scalar<int32_t>(n.field)), n.number);
-    case KTime: return ordered(n.op, qint64(row.scalar<uint32_t>(n.field)), n.number);
+    case KDate:
+        return ordered(n.op, qint64(row.scalar<int32_t>(n.field)), n.number);
+    case KTime:
+        return ordered(n.op, qint64(row.scalar<uint32_t>(n.field)), n.number);
     case KTimestamp: {
         const auto b = row.bytes(n.field);
         int32_t day;
@@ -422,8 +446,10 @@ bool FilterExpression::compare(const Node &n, const PackedRow &row) const
         std::memcpy(&t, b.data() + 4, 4);
         return ordered(n.op, qint64(day) * 864000000LL + t, n.number);
     }
-    case KBool: return ordered(n.op, qint64(row.scalar<uint8_t>(n.field)), n.number);
-    default: return false;
+    case KBool:
+        return ordered(n.op, qint64(row.scalar<uint8_t>(n.field)), n.number);
+    default:
+        return false;
     }
 }
 

@@ -11,7 +11,9 @@ namespace data {
 // Anything the dataset refuses: a filter it cannot read, an operation in the wrong state, ...
 class DataError : public std::runtime_error {
 public:
-    explicit DataError(const QString &message) : std::runtime_error(message.toStdString()), message_(message) {}
+    explicit DataError(const QString &message) : std::runtime_error(message.toStdString()), message_(message)
+    {
+    }
     const QString &message() const { return message_; }
 
 private:
@@ -34,15 +36,15 @@ public:
     enum class Op { Like, Eq, Ne, Lt, Le, Gt, Ge, And, Or };
     struct Node {
         Op op = Op::Eq;
-        int field = -1;     // comparisons
-        int left = -1, right = -1; // And / Or
-        bool emptyText = false;    // the constant is '' (matches empty or NULL)
-        QByteArray text;           // text constant, UTF-8
+        int field = -1;                    // comparisons
+        int left = -1, right = -1;         // And / Or
+        bool emptyText = false;            // the constant is '' (matches empty or NULL)
+        QByteArray text;                   // text constant, UTF-8
         std::vector<QByteArray> likeParts; // pattern split at '%'
         bool likeAnchoredStart = true, likeAnchoredEnd = true;
-        qint64 number = 0;         // integer / decimal units / date day / time fractions
+        qint64 number = 0; // integer / decimal units / date day / time fractions
         double real = 0;
-        int kind = 0;              // how the column is compared: see the .cpp
+        int kind = 0; // how the column is compared: see the .cpp
     };
 
 private:
@@ -53,6 +55,7 @@ private:
 };
 
 // LIKE with '%' as the only wildcard, over UTF-8 bytes (case-sensitive).
-bool likeMatch(QByteArrayView value, const std::vector<QByteArray> &parts, bool anchoredStart, bool anchoredEnd);
+bool likeMatch(QByteArrayView value, const std::vector<QByteArray> &parts, bool anchoredStart,
+               bool anchoredEnd);
 
 } // namespace data

@@ -14,7 +14,10 @@ template <class T> void put(std::vector<char> &out, T v)
     std::memcpy(out.data() + at, &v, sizeof v);
 }
 
-void putBytes(std::vector<char> &out, const char *p, size_t n) { out.insert(out.end(), p, p + n); }
+void putBytes(std::vector<char> &out, const char *p, size_t n)
+{
+    out.insert(out.end(), p, p + n);
+}
 
 // Length in bytes of the first n UTF-8 characters of s.
 size_t utf8Prefix(const char *s, size_t len, size_t chars)
@@ -38,18 +41,42 @@ FieldDef FieldDef::fromColumn(const fb::Column &c)
     d.scale = c.scale;
     switch (c.type) {
     case fb::ColumnType::Smallint:
-    case fb::ColumnType::Integer: d.type = c.scale < 0 ? FieldType::Decimal : FieldType::Integer; break;
-    case fb::ColumnType::Bigint: d.type = c.scale < 0 ? FieldType::Decimal : FieldType::Bigint; break;
+    case fb::ColumnType::Integer:
+        d.type = c.scale < 0 ? FieldType::Decimal : FieldType::Integer;
+        break;
+    case fb::ColumnType::Bigint:
+        d.type = c.scale < 0 ? FieldType::Decimal : FieldType::Bigint;
+        break;
     case fb::ColumnType::Float:
-    case fb::ColumnType::Double: d.type = FieldType::Double; break;
-    case fb::ColumnType::Boolean: d.type = FieldType::Boolean; break;
-    case fb::ColumnType::Char: d.type = FieldType::FixedText; d.size = int(c.charLength); break;
-    case fb::ColumnType::Varchar: d.type = FieldType::Text; d.size = int(c.charLength); break;
-    case fb::ColumnType::Date: d.type = FieldType::Date; break;
-    case fb::ColumnType::Time: d.type = FieldType::Time; break;
-    case fb::ColumnType::Timestamp: d.type = FieldType::Timestamp; break;
-    case fb::ColumnType::TextBlob: d.type = FieldType::Memo; break;
-    case fb::ColumnType::BinaryBlob: d.type = FieldType::Blob; break;
+    case fb::ColumnType::Double:
+        d.type = FieldType::Double;
+        break;
+    case fb::ColumnType::Boolean:
+        d.type = FieldType::Boolean;
+        break;
+    case fb::ColumnType::Char:
+        d.type = FieldType::FixedText;
+        d.size = int(c.charLength);
+        break;
+    case fb::ColumnType::Varchar:
+        d.type = FieldType::Text;
+        d.size = int(c.charLength);
+        break;
+    case fb::ColumnType::Date:
+        d.type = FieldType::Date;
+        break;
+    case fb::ColumnType::Time:
+        d.type = FieldType::Time;
+        break;
+    case fb::ColumnType::Timestamp:
+        d.type = FieldType::Timestamp;
+        break;
+    case fb::ColumnType::TextBlob:
+        d.type = FieldType::Memo;
+        break;
+    case fb::ColumnType::BinaryBlob:
+        d.type = FieldType::Blob;
+        break;
     case fb::ColumnType::Other:
         throw fb::Error(QStringLiteral("Tipo de coluna não suportado: %1").arg(c.name));
     }
@@ -102,7 +129,9 @@ void encodeField(const FieldDef &def, const fb::Value &v, std::vector<char> &out
             fail("não é um número");
         }
         return;
-    case FieldType::Boolean: put<uint8_t>(out, v.toInt() ? 1 : 0); return;
+    case FieldType::Boolean:
+        put<uint8_t>(out, v.toInt() ? 1 : 0);
+        return;
     case FieldType::Text:
     case FieldType::FixedText:
     case FieldType::Memo: {
@@ -264,10 +293,16 @@ PackedRow PackedRow::fromResult(const std::vector<FieldDef> &defs, const fb::Res
         }
         case fb::ColumnType::Bigint:
         case fb::ColumnType::Double:
-        case fb::ColumnType::Timestamp: putBytes(payload, reinterpret_cast<const char *>(raw), 8); break;
+        case fb::ColumnType::Timestamp:
+            putBytes(payload, reinterpret_cast<const char *>(raw), 8);
+            break;
         case fb::ColumnType::Date:
-        case fb::ColumnType::Time: putBytes(payload, reinterpret_cast<const char *>(raw), 4); break;
-        case fb::ColumnType::Boolean: putBytes(payload, reinterpret_cast<const char *>(raw), 1); break;
+        case fb::ColumnType::Time:
+            putBytes(payload, reinterpret_cast<const char *>(raw), 4);
+            break;
+        case fb::ColumnType::Boolean:
+            putBytes(payload, reinterpret_cast<const char *>(raw), 1);
+            break;
         case fb::ColumnType::Varchar: {
             uint16_t len;
             std::memcpy(&len, raw, 2);
@@ -287,7 +322,8 @@ PackedRow PackedRow::fromResult(const std::vector<FieldDef> &defs, const fb::Res
             putBytes(payload, b.constData(), size_t(b.size()));
             break;
         }
-        case fb::ColumnType::Other: break;
+        case fb::ColumnType::Other:
+            break;
         }
         ends[i] = uint32_t(payload.size());
     }
@@ -300,20 +336,28 @@ fb::Value PackedRow::value(const std::vector<FieldDef> &defs, int field) const
         return {};
     const FieldDef &d = defs[size_t(field)];
     switch (d.type) {
-    case FieldType::Integer: return fb::Value(qint64(scalar<int32_t>(field)));
-    case FieldType::Bigint: return fb::Value(scalar<qint64>(field));
-    case FieldType::Decimal: return fb::Value(fb::Decimal{scalar<qint64>(field), d.scale});
-    case FieldType::Double: return fb::Value(scalar<double>(field));
-    case FieldType::Boolean: return fb::Value(scalar<uint8_t>(field) != 0);
+    case FieldType::Integer:
+        return fb::Value(qint64(scalar<int32_t>(field)));
+    case FieldType::Bigint:
+        return fb::Value(scalar<qint64>(field));
+    case FieldType::Decimal:
+        return fb::Value(fb::Decimal{scalar<qint64>(field), d.scale});
+    case FieldType::Double:
+        return fb::Value(scalar<double>(field));
+    case FieldType::Boolean:
+        return fb::Value(scalar<uint8_t>(field) != 0);
     case FieldType::Text:
     case FieldType::FixedText:
     case FieldType::Memo: {
         const auto b = bytes(field);
         return fb::Value(QString::fromUtf8(b.data(), b.size()));
     }
-    case FieldType::Blob: return fb::Value(bytes(field).toByteArray());
-    case FieldType::Date: return fb::Value(QDate::fromJulianDay(qint64(scalar<int32_t>(field)) + kDateBase));
-    case FieldType::Time: return fb::Value(fb::Time{scalar<uint32_t>(field)});
+    case FieldType::Blob:
+        return fb::Value(bytes(field).toByteArray());
+    case FieldType::Date:
+        return fb::Value(QDate::fromJulianDay(qint64(scalar<int32_t>(field)) + kDateBase));
+    case FieldType::Time:
+        return fb::Value(fb::Time{scalar<uint32_t>(field)});
     case FieldType::Timestamp: {
         const auto b = bytes(field);
         int32_t day;

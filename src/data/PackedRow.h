@@ -17,20 +17,36 @@ class ResultSet;
 
 namespace data {
 
-enum class FieldType { Integer, Bigint, Decimal, Double, Boolean, Text, FixedText, Date, Time, Timestamp, Memo, Blob };
+enum class FieldType {
+    Integer,
+    Bigint,
+    Decimal,
+    Double,
+    Boolean,
+    Text,
+    FixedText,
+    Date,
+    Time,
+    Timestamp,
+    Memo,
+    Blob
+};
 
 struct FieldDef {
-    QString name;             // upper case, as the server names the column
+    QString name; // upper case, as the server names the column
     FieldType type = FieldType::Text;
-    int size = 0;             // characters, for text
-    int scale = 0;            // for decimals (negative)
-    bool required = false;    // NOT NULL on the server
-    bool key = false;         // flagged as key in the cached dataset
-    QString displayLabel;     // grid title; the name when empty
+    int size = 0;          // characters, for text
+    int scale = 0;         // for decimals (negative)
+    bool required = false; // NOT NULL on the server
+    bool key = false;      // flagged as key in the cached dataset
+    QString displayLabel;  // grid title; the name when empty
     QString editMask;
 
     bool isBlob() const { return type == FieldType::Memo || type == FieldType::Blob; }
-    bool isText() const { return type == FieldType::Text || type == FieldType::FixedText || type == FieldType::Memo; }
+    bool isText() const
+    {
+        return type == FieldType::Text || type == FieldType::FixedText || type == FieldType::Memo;
+    }
     QString title() const { return displayLabel.isEmpty() ? name : displayLabel; }
     static FieldDef fromColumn(const fb::Column &c);
 };

@@ -23,13 +23,19 @@ int compareField(const FieldDef &f, const PackedRow &a, const PackedRow &b, int 
         return na == nb ? 0 : na ? -1 : 1;
     auto cmp = [](auto x, auto y) { return x < y ? -1 : y < x ? 1 : 0; };
     switch (f.type) {
-    case FieldType::Integer: return cmp(a.scalar<int32_t>(i), b.scalar<int32_t>(i));
+    case FieldType::Integer:
+        return cmp(a.scalar<int32_t>(i), b.scalar<int32_t>(i));
     case FieldType::Bigint:
-    case FieldType::Decimal: return cmp(a.scalar<qint64>(i), b.scalar<qint64>(i));
-    case FieldType::Double: return cmp(a.scalar<double>(i), b.scalar<double>(i));
-    case FieldType::Boolean: return cmp(a.scalar<uint8_t>(i), b.scalar<uint8_t>(i));
-    case FieldType::Date: return cmp(a.scalar<int32_t>(i), b.scalar<int32_t>(i));
-    case FieldType::Time: return cmp(a.scalar<uint32_t>(i), b.scalar<uint32_t>(i));
+    case FieldType::Decimal:
+        return cmp(a.scalar<qint64>(i), b.scalar<qint64>(i));
+    case FieldType::Double:
+        return cmp(a.scalar<double>(i), b.scalar<double>(i));
+    case FieldType::Boolean:
+        return cmp(a.scalar<uint8_t>(i), b.scalar<uint8_t>(i));
+    case FieldType::Date:
+        return cmp(a.scalar<int32_t>(i), b.scalar<int32_t>(i));
+    case FieldType::Time:
+        return cmp(a.scalar<uint32_t>(i), b.scalar<uint32_t>(i));
     case FieldType::Timestamp: {
         const auto ba = a.bytes(i), bb = b.bytes(i);
         int32_t da, db;
@@ -43,7 +49,8 @@ int compareField(const FieldDef &f, const PackedRow &a, const PackedRow &b, int 
     case FieldType::Text:
     case FieldType::FixedText:
     case FieldType::Memo:
-    case FieldType::Blob: return a.bytes(i).compare(b.bytes(i)) < 0 ? -1 : a.bytes(i) == b.bytes(i) ? 0 : 1;
+    case FieldType::Blob:
+        return a.bytes(i).compare(b.bytes(i)) < 0 ? -1 : a.bytes(i) == b.bytes(i) ? 0 : 1;
     }
     return 0;
 }
@@ -60,10 +67,14 @@ bool sameField(const PackedRow &a, const PackedRow &b, int i)
 const char *stateName(TableDataset::State s)
 {
     switch (s) {
-    case TableDataset::State::Inactive: return "inactive";
-    case TableDataset::State::Browse: return "browse";
-    case TableDataset::State::Edit: return "edit";
-    case TableDataset::State::Insert: return "insert";
+    case TableDataset::State::Inactive:
+        return "inactive";
+    case TableDataset::State::Browse:
+        return "browse";
+    case TableDataset::State::Edit:
+        return "edit";
+    case TableDataset::State::Insert:
+        return "insert";
     }
     return "";
 }
@@ -145,7 +156,8 @@ void TableDataset::setMaster(TableDataset *master, const QString &masterField, c
 void TableDataset::requireActive() const
 {
     if (state_ == State::Inactive)
-        throw DataError(QStringLiteral("%1: Não é possível executar esta operação em um dataset fechado").arg(name_));
+        throw DataError(
+            QStringLiteral("%1: Não é possível executar esta operação em um dataset fechado").arg(name_));
 }
 
 void TableDataset::requireEditing() const
@@ -233,11 +245,12 @@ void TableDataset::refresh()
     requireActive();
     checkBrowseMode();
     if (changeCount() > 0)
-        throw DataError(QStringLiteral("%1: Deve aplicar ou cancelar as alterações antes de atualizar").arg(name_));
+        throw DataError(
+            QStringLiteral("%1: Deve aplicar ou cancelar as alterações antes de atualizar").arg(name_));
     for (TableDataset *d : details_)
         if (d->isActive() && d->changeCount() > 0)
-            throw DataError(
-                QStringLiteral("%1: Deve aplicar ou cancelar as alterações antes de atualizar").arg(d->name_));
+            throw DataError(QStringLiteral("%1: Deve aplicar ou cancelar as alterações antes de atualizar")
+                                .arg(d->name_));
     const int pos = cursor_;
     load();
     setCursor(std::min(pos, recordCount() - 1));
@@ -603,10 +616,12 @@ bool TableDataset::linkMatches(const Rec &rec) const
     const int di = fieldIndex(detailField_);
     if (!master_->isActive() || di < 0)
         return false;
-    const fb::Value m = master_->isEmpty() && !master_->isEditing() ? fb::Value() : master_->value(masterField_);
+    const fb::Value m =
+        master_->isEmpty() && !master_->isEditing() ? fb::Value() : master_->value(masterField_);
     if (m.isNull())
         return false;
-    return rec.current.value(fields_, di) == PackedRow::fromValues({fields_[size_t(di)]}, {m}).value({fields_[size_t(di)]}, 0);
+    return rec.current.value(fields_, di) ==
+           PackedRow::fromValues({fields_[size_t(di)]}, {m}).value({fields_[size_t(di)]}, 0);
 }
 
 void TableDataset::rebuildView(Rec *keep)
@@ -617,7 +632,8 @@ void TableDataset::rebuildView(Rec *keep)
         if (r.status != RowStatus::Deleted)
             ordered_.push_back(&r);
     if (sortIndex_ >= 0)
-        std::stable_sort(ordered_.begin(), ordered_.end(), [this](const Rec *a, const Rec *b) { return rowLess(a, b); });
+        std::stable_sort(ordered_.begin(), ordered_.end(),
+                         [this](const Rec *a, const Rec *b) { return rowLess(a, b); });
     view_.clear();
     view_.reserve(ordered_.size());
     const bool useFilter = filtered_ && filterExpr_ && !filterExpr_->acceptsAll();
@@ -703,8 +719,9 @@ void TableDataset::setIndexFieldNames(const QString &field)
 
 void TableDataset::addAggregate(const QString &name, const QString &expression)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*(sum|count)\s*\(\s*([A-Za-z_][A-Za-z0-9_$]*)\s*\)\s*$)"),
-                                       QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*(sum|count)\s*\(\s*([A-Za-z_][A-Za-z0-9_$]*)\s*\)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto m = re.match(expression);
     if (!m.hasMatch())
         throw DataError(QStringLiteral("%1: agregado inválido: %2").arg(name_, expression));
@@ -718,8 +735,9 @@ void TableDataset::addAggregate(const QString &name, const QString &expression)
 
 std::optional<fb::Value> TableDataset::aggregate(const QString &name) const
 {
-    const auto it = std::find_if(aggregates_.begin(), aggregates_.end(),
-                                 [&](const Aggregate &a) { return a.name.compare(name, Qt::CaseInsensitive) == 0; });
+    const auto it = std::find_if(aggregates_.begin(), aggregates_.end(), [&](const Aggregate &a) {
+        return a.name.compare(name, Qt::CaseInsensitive) == 0;
+    });
     if (it == aggregates_.end())
         throw DataError(QStringLiteral("%1: agregado '%2' não encontrado").arg(name_, name));
     if (!isActive() || view_.empty())
@@ -757,7 +775,8 @@ std::optional<fb::Value> TableDataset::aggregate(const QString &name) const
                 s += r->current.scalar<double>(fi);
         return fb::Value(s);
     }
-    default: throw DataError(QStringLiteral("%1: não é possível somar o campo %2").arg(name_, f.name));
+    default:
+        throw DataError(QStringLiteral("%1: não é possível somar o campo %2").arg(name_, f.name));
     }
 }
 
@@ -841,7 +860,8 @@ QString TableDataset::updateSql(QList<fb::Value> &params, const Rec &rec) const
     if (sets.isEmpty())
         return {};
     const QString where = whereAll(params, rec.original);
-    return QStringLiteral("UPDATE %1 SET %2 WHERE %3").arg(quotedName(table_), sets.join(QStringLiteral(", ")), where);
+    return QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+        .arg(quotedName(table_), sets.join(QStringLiteral(", ")), where);
 }
 
 QString TableDataset::deleteSql(QList<fb::Value> &params, const Rec &rec) const
@@ -870,11 +890,13 @@ ApplyResult TableDataset::applyUpdates(int maxErrors)
         std::vector<Change> part;
         for (Rec &r : ds->store_) {
             const bool isDelete = r.status == RowStatus::Deleted;
-            if (r.status == RowStatus::Unchanged || isDelete != deletes || (isDelete && !r.original.isValid()))
+            if (r.status == RowStatus::Unchanged || isDelete != deletes ||
+                (isDelete && !r.original.isValid()))
                 continue;
             part.push_back({ds, &r});
         }
-        std::sort(part.begin(), part.end(), [](const Change &a, const Change &b) { return a.rec->changeSeq < b.rec->changeSeq; });
+        std::sort(part.begin(), part.end(),
+                  [](const Change &a, const Change &b) { return a.rec->changeSeq < b.rec->changeSeq; });
         changes.insert(changes.end(), part.begin(), part.end());
     };
     // Parents before children on the way in, children before parents on the way out.
@@ -895,10 +917,17 @@ ApplyResult TableDataset::applyUpdates(int maxErrors)
         QList<fb::Value> params;
         QString sql;
         switch (c.rec->status) {
-        case RowStatus::Inserted: sql = c.ds->insertSql(params, *c.rec); break;
-        case RowStatus::Modified: sql = c.ds->updateSql(params, *c.rec); break;
-        case RowStatus::Deleted: sql = c.ds->deleteSql(params, *c.rec); break;
-        case RowStatus::Unchanged: break;
+        case RowStatus::Inserted:
+            sql = c.ds->insertSql(params, *c.rec);
+            break;
+        case RowStatus::Modified:
+            sql = c.ds->updateSql(params, *c.rec);
+            break;
+        case RowStatus::Deleted:
+            sql = c.ds->deleteSql(params, *c.rec);
+            break;
+        case RowStatus::Unchanged:
+            break;
         }
         if (sql.isEmpty()) {
             ++result.applied;
@@ -912,12 +941,14 @@ ApplyResult TableDataset::applyUpdates(int maxErrors)
                 stmt = std::make_shared<fb::Statement>(tra, sql);
             const qint64 rows = stmt->execute(params);
             if (rows != 1)
-                reason = rows == 0 ? QStringLiteral("Registro não encontrado: foi alterado ou excluído por outro "
-                                                    "usuário desde que foi lido")
-                                   : QStringLiteral("O comando alcançou %1 registros em vez de um").arg(rows);
+                reason = rows == 0
+                             ? QStringLiteral("Registro não encontrado: foi alterado ou excluído por outro "
+                                              "usuário desde que foi lido")
+                             : QStringLiteral("O comando alcançou %1 registros em vez de um").arg(rows);
         } catch (const fb::Error &e) {
             reason = e.isLockConflict()
-                         ? QStringLiteral("O registro está bloqueado por outro usuário (tempo de espera esgotado). ") +
+                         ? QStringLiteral(
+                               "O registro está bloqueado por outro usuário (tempo de espera esgotado). ") +
                                e.message()
                          : e.message();
         } catch (const fb::ConversionError &e) {

@@ -66,16 +66,16 @@ public:
 
     // --- fields ----------------------------------------------------------------------------
     const std::vector<FieldDef> &fields() const { return fields_; }
-    int fieldIndex(const QString &name) const; // any letter case; -1 when absent
+    int fieldIndex(const QString &name) const;        // any letter case; -1 when absent
     const FieldDef &field(const QString &name) const; // throws DataError when absent
-    fb::Value value(const QString &name) const;     // current row (its edit buffer while editing)
+    fb::Value value(const QString &name) const;       // current row (its edit buffer while editing)
     fb::Value value(int field) const;
     QString asString(const QString &name) const { return value(name).toString(); }
     qint64 asInteger(const QString &name) const { return value(name).toInt(); }
     QDate asDate(const QString &name) const { return value(name).toDate(); }
     bool isNull(const QString &name) const { return value(name).isNull(); }
     void setValue(const QString &name, const fb::Value &value); // requires edit or insert state
-    fb::Value oldValue(const QString &name) const; // as loaded, before pending changes
+    fb::Value oldValue(const QString &name) const;              // as loaded, before pending changes
 
     // --- cursor ----------------------------------------------------------------------------
     int recordCount() const { return int(view_.size()); }
@@ -97,7 +97,7 @@ public:
     void edit();
     void post();
     void cancel();
-    void remove(); // "delete"
+    void remove();          // "delete"
     void checkBrowseMode(); // posts a pending edit (cancels an untouched one)
     bool isModified() const { return modified_; }
 
@@ -170,7 +170,7 @@ private:
     State state_ = State::Inactive;
     std::vector<FieldDef> fields_;
     QHash<QString, QString> labels_, masks_;
-    std::deque<Rec> store_;     // stable addresses
+    std::deque<Rec> store_;      // stable addresses
     std::vector<Rec *> ordered_; // live rows in sort order (deleted excluded)
     std::vector<Rec *> view_;    // visible rows
     int cursor_ = -1;

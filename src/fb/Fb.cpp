@@ -63,20 +63,33 @@ constexpr int kUtf8 = 4, kUnicodeFss = 3, kOctets = 1;
 ColumnType columnType(unsigned sqlType, int subType)
 {
     switch (sqlType & ~1u) {
-    case SQL_SHORT: return ColumnType::Smallint;
-    case SQL_LONG: return ColumnType::Integer;
-    case SQL_INT64: return ColumnType::Bigint;
-    case SQL_FLOAT: return ColumnType::Float;
+    case SQL_SHORT:
+        return ColumnType::Smallint;
+    case SQL_LONG:
+        return ColumnType::Integer;
+    case SQL_INT64:
+        return ColumnType::Bigint;
+    case SQL_FLOAT:
+        return ColumnType::Float;
     case SQL_DOUBLE:
-    case SQL_D_FLOAT: return ColumnType::Double;
-    case SQL_TEXT: return ColumnType::Char;
-    case SQL_VARYING: return ColumnType::Varchar;
-    case SQL_TYPE_DATE: return ColumnType::Date;
-    case SQL_TYPE_TIME: return ColumnType::Time;
-    case SQL_TIMESTAMP: return ColumnType::Timestamp;
-    case SQL_BOOLEAN: return ColumnType::Boolean;
-    case SQL_BLOB: return subType == 1 ? ColumnType::TextBlob : ColumnType::BinaryBlob;
-    default: return ColumnType::Other;
+    case SQL_D_FLOAT:
+        return ColumnType::Double;
+    case SQL_TEXT:
+        return ColumnType::Char;
+    case SQL_VARYING:
+        return ColumnType::Varchar;
+    case SQL_TYPE_DATE:
+        return ColumnType::Date;
+    case SQL_TYPE_TIME:
+        return ColumnType::Time;
+    case SQL_TIMESTAMP:
+        return ColumnType::Timestamp;
+    case SQL_BOOLEAN:
+        return ColumnType::Boolean;
+    case SQL_BLOB:
+        return subType == 1 ? ColumnType::TextBlob : ColumnType::BinaryBlob;
+    default:
+        return ColumnType::Other;
     }
 }
 
@@ -109,8 +122,14 @@ QList<Column> describe(IMessageMetadata *meta, std::vector<unsigned> &offsets, s
 
 constexpr qint64 kDateBase = 2400001; // Julian day of 17 Nov 1858, day 0 of ISC_DATE
 
-ISC_DATE encodeDate(const QDate &d) { return ISC_DATE(d.toJulianDay() - kDateBase); }
-QDate decodeDate(ISC_DATE d) { return QDate::fromJulianDay(qint64(d) + kDateBase); }
+ISC_DATE encodeDate(const QDate &d)
+{
+    return ISC_DATE(d.toJulianDay() - kDateBase);
+}
+QDate decodeDate(ISC_DATE d)
+{
+    return QDate::fromJulianDay(qint64(d) + kDateBase);
+}
 
 template <class T> T readAs(const unsigned char *p)
 {
@@ -118,7 +137,10 @@ template <class T> T readAs(const unsigned char *p)
     std::memcpy(&v, p, sizeof v);
     return v;
 }
-template <class T> void writeAs(unsigned char *p, T v) { std::memcpy(p, &v, sizeof v); }
+template <class T> void writeAs(unsigned char *p, T v)
+{
+    std::memcpy(p, &v, sizeof v);
+}
 
 QByteArray readBlobAt(IAttachment *att, ITransaction *tra, const ISC_QUAD &id)
 {
@@ -160,13 +182,17 @@ Value readValue(const Column &c, const unsigned char *data, IAttachment *att, IT
 {
     switch (c.type) {
     case ColumnType::Smallint:
-        return c.scale < 0 ? Value(Decimal{readAs<qint16>(data), c.scale}) : Value(qint64(readAs<qint16>(data)));
+        return c.scale < 0 ? Value(Decimal{readAs<qint16>(data), c.scale})
+                           : Value(qint64(readAs<qint16>(data)));
     case ColumnType::Integer:
-        return c.scale < 0 ? Value(Decimal{readAs<qint32>(data), c.scale}) : Value(qint64(readAs<qint32>(data)));
+        return c.scale < 0 ? Value(Decimal{readAs<qint32>(data), c.scale})
+                           : Value(qint64(readAs<qint32>(data)));
     case ColumnType::Bigint:
         return c.scale < 0 ? Value(Decimal{readAs<qint64>(data), c.scale}) : Value(readAs<qint64>(data));
-    case ColumnType::Float: return Value(double(readAs<float>(data)));
-    case ColumnType::Double: return Value(readAs<double>(data));
+    case ColumnType::Float:
+        return Value(double(readAs<float>(data)));
+    case ColumnType::Double:
+        return Value(readAs<double>(data));
     case ColumnType::Varchar: {
         const auto len = readAs<quint16>(data);
         const char *bytes = reinterpret_cast<const char *>(data) + 2;
@@ -186,16 +212,22 @@ Value readValue(const Column &c, const unsigned char *data, IAttachment *att, IT
         }
         return Value(s);
     }
-    case ColumnType::Date: return Value(decodeDate(readAs<ISC_DATE>(data)));
-    case ColumnType::Time: return Value(Time{readAs<ISC_TIME>(data)});
+    case ColumnType::Date:
+        return Value(decodeDate(readAs<ISC_DATE>(data)));
+    case ColumnType::Time:
+        return Value(Time{readAs<ISC_TIME>(data)});
     case ColumnType::Timestamp: {
         const auto ts = readAs<ISC_TIMESTAMP>(data);
         return Value(Timestamp{decodeDate(ts.timestamp_date), Time{ts.timestamp_time}});
     }
-    case ColumnType::Boolean: return Value(bool(*data));
-    case ColumnType::TextBlob: return Value(QString::fromUtf8(readBlobAt(att, tra, readAs<ISC_QUAD>(data))));
-    case ColumnType::BinaryBlob: return Value(readBlobAt(att, tra, readAs<ISC_QUAD>(data)));
-    case ColumnType::Other: break;
+    case ColumnType::Boolean:
+        return Value(bool(*data));
+    case ColumnType::TextBlob:
+        return Value(QString::fromUtf8(readBlobAt(att, tra, readAs<ISC_QUAD>(data))));
+    case ColumnType::BinaryBlob:
+        return Value(readBlobAt(att, tra, readAs<ISC_QUAD>(data)));
+    case ColumnType::Other:
+        break;
     }
     throw Error(QStringLiteral("Tipo de coluna não suportado: %1").arg(c.name));
 }
@@ -246,15 +278,21 @@ void writeValue(const Column &c, int index, const Value &v, unsigned char *data,
         writeAs<qint32>(data, qint32(x));
         return;
     }
-    case ColumnType::Bigint: writeAs<qint64>(data, integerFor(c, index, v)); return;
-    case ColumnType::Float: writeAs<float>(data, float(v.toDouble())); return;
-    case ColumnType::Double: writeAs<double>(data, v.toDouble()); return;
+    case ColumnType::Bigint:
+        writeAs<qint64>(data, integerFor(c, index, v));
+        return;
+    case ColumnType::Float:
+        writeAs<float>(data, float(v.toDouble()));
+        return;
+    case ColumnType::Double:
+        writeAs<double>(data, v.toDouble());
+        return;
     case ColumnType::Varchar:
     case ColumnType::Char: {
         const QByteArray bytes = v.holds<QByteArray>() ? v.get<QByteArray>() : v.toString().toUtf8();
-        const bool tooLong = unsigned(bytes.size()) > c.length ||
-                             (!c.binary && !v.holds<QByteArray>() &&
-                              unsigned(v.toString().toUcs4().size()) > c.charLength);
+        const bool tooLong =
+            unsigned(bytes.size()) > c.length ||
+            (!c.binary && !v.holds<QByteArray>() && unsigned(v.toString().toUcs4().size()) > c.charLength);
         if (tooLong)
             badParam(c, index, v, "é maior que o tamanho da coluna");
         if (c.type == ColumnType::Varchar) {
@@ -308,19 +346,25 @@ void writeValue(const Column &c, int index, const Value &v, unsigned char *data,
         writeAs(data, raw);
         return;
     }
-    case ColumnType::Boolean: *data = v.toInt() ? 1 : 0; return;
+    case ColumnType::Boolean:
+        *data = v.toInt() ? 1 : 0;
+        return;
     case ColumnType::TextBlob:
     case ColumnType::BinaryBlob: {
         const QByteArray bytes = v.holds<QByteArray>() ? v.get<QByteArray>() : v.toString().toUtf8();
         writeAs(data, writeBlob(att, tra, bytes));
         return;
     }
-    case ColumnType::Other: break;
+    case ColumnType::Other:
+        break;
     }
     badParam(c, index, v, "tem um tipo não suportado");
 }
 
-QByteArray clientString(const QString &s) { return s.toUtf8(); }
+QByteArray clientString(const QString &s)
+{
+    return s.toUtf8();
+}
 
 IXpbBuilder *dpbFor(const ConnectParams &p, bool creating)
 {
@@ -346,7 +390,8 @@ IXpbBuilder *dpbFor(const ConnectParams &p, bool creating)
 } // namespace
 
 Error::Error(const QString &message, QList<qint64> codes, int sqlCode)
-    : std::runtime_error(message.toStdString()), message_(message), codes_(std::move(codes)), sqlCode_(sqlCode)
+    : std::runtime_error(message.toStdString()), message_(message), codes_(std::move(codes)),
+      sqlCode_(sqlCode)
 {
 }
 
@@ -393,8 +438,12 @@ Transaction::Transaction(Attachment &attachment, const TransactionOptions &o) : 
             tpb->insertTag(&st, isc_tpb_read_committed);
             tpb->insertTag(&st, isc_tpb_rec_version);
             break;
-        case TransactionOptions::Isolation::Snapshot: tpb->insertTag(&st, isc_tpb_concurrency); break;
-        case TransactionOptions::Isolation::Consistency: tpb->insertTag(&st, isc_tpb_consistency); break;
+        case TransactionOptions::Isolation::Snapshot:
+            tpb->insertTag(&st, isc_tpb_concurrency);
+            break;
+        case TransactionOptions::Isolation::Consistency:
+            tpb->insertTag(&st, isc_tpb_consistency);
+            break;
         }
         tpb->insertTag(&st, o.readOnly ? isc_tpb_read : isc_tpb_write);
         tpb->insertTag(&st, o.wait ? isc_tpb_wait : isc_tpb_nowait);
@@ -482,7 +531,10 @@ Statement::~Statement()
     }
 }
 
-bool Statement::isSelect() const { return statementType_ == isc_info_sql_stmt_select; }
+bool Statement::isSelect() const
+{
+    return statementType_ == isc_info_sql_stmt_select;
+}
 
 void Statement::bindInputs(const QList<Value> &params)
 {
@@ -498,8 +550,8 @@ void Statement::bindInputs(const QList<Value> &params)
             continue;
         }
         *nullFlag = 0;
-        writeValue(inputs_[i], i, params[i], inBuffer_.data() + inOffsets_[size_t(i)], tra_.attachment().handle(),
-                   tra_.handle());
+        writeValue(inputs_[i], i, params[i], inBuffer_.data() + inOffsets_[size_t(i)],
+                   tra_.attachment().handle(), tra_.handle());
     }
 }
 
@@ -527,8 +579,8 @@ Value Statement::value(int index) const
 {
     if (*reinterpret_cast<const short *>(outBuffer_.data() + outNullOffsets_[size_t(index)]))
         return {};
-    return readValue(outputs_[index], outBuffer_.data() + outOffsets_[size_t(index)], tra_.attachment().handle(),
-                     tra_.handle());
+    return readValue(outputs_[index], outBuffer_.data() + outOffsets_[size_t(index)],
+                     tra_.attachment().handle(), tra_.handle());
 }
 
 int Statement::outputIndex(const QString &name) const
@@ -567,7 +619,10 @@ bool ResultSet::isNull(int i) const
     return *reinterpret_cast<const short *>(stmt_.outBuffer_.data() + stmt_.outNullOffsets_[size_t(i)]) != 0;
 }
 
-Value ResultSet::value(int i) const { return stmt_.value(i); }
+Value ResultSet::value(int i) const
+{
+    return stmt_.value(i);
+}
 
 QByteArray ResultSet::readBlob(int i) const
 {
@@ -676,7 +731,8 @@ Value Attachment::executeProcedure(const QString &procedure, const QString &outp
         stmt.execute();
         const int idx = stmt.outputIndex(output);
         if (idx < 0)
-            throw Error(QStringLiteral("O procedimento %1 não tem o parâmetro de saída %2").arg(procedure, output));
+            throw Error(
+                QStringLiteral("O procedimento %1 não tem o parâmetro de saída %2").arg(procedure, output));
         v = stmt.value(idx);
     }
     tra.commit();
@@ -685,15 +741,18 @@ Value Attachment::executeProcedure(const QString &procedure, const QString &outp
 
 void Attachment::executeScript(const QString &script)
 {
-    static const QRegularExpression skip(QStringLiteral(R"(^(COMMIT|ROLLBACK|SET\s+(SQL\s+DIALECT|NAMES|AUTODDL|LIST|ECHO|BAIL|STATS|WARNINGS|HEADING|BLOB))\b)"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression skip(
+        QStringLiteral(
+            R"(^(COMMIT|ROLLBACK|SET\s+(SQL\s+DIALECT|NAMES|AUTODDL|LIST|ECHO|BAIL|STATS|WARNINGS|HEADING|BLOB))\b)"),
+        QRegularExpression::CaseInsensitiveOption);
     for (const QString &sql : splitScript(script)) {
         if (skip.match(sql).hasMatch())
             continue;
         guarded([&] {
             Transaction tra(*this, TransactionOptions{});
             Status st;
-            att_->execute(&st, tra.handle(), 0, sql.toUtf8().constData(), 3, nullptr, nullptr, nullptr, nullptr);
+            att_->execute(&st, tra.handle(), 0, sql.toUtf8().constData(), 3, nullptr, nullptr, nullptr,
+                          nullptr);
             tra.commit();
         });
     }

@@ -70,16 +70,28 @@ struct TransactionOptions {
 };
 
 enum class ColumnType {
-    Smallint, Integer, Bigint, Float, Double, Char, Varchar, Date, Time, Timestamp, Boolean, TextBlob,
-    BinaryBlob, Other
+    Smallint,
+    Integer,
+    Bigint,
+    Float,
+    Double,
+    Char,
+    Varchar,
+    Date,
+    Time,
+    Timestamp,
+    Boolean,
+    TextBlob,
+    BinaryBlob,
+    Other
 };
 
 struct Column {
     QString name;     // alias as the statement returns it
     QString relation; // table, when the column comes from one
     ColumnType type = ColumnType::Other;
-    int scale = 0;        // < 0 for NUMERIC/DECIMAL stored in an integer
-    unsigned length = 0;  // in bytes, as the message holds it
+    int scale = 0;           // < 0 for NUMERIC/DECIMAL stored in an integer
+    unsigned length = 0;     // in bytes, as the message holds it
     unsigned charLength = 0; // in characters, for CHAR and VARCHAR
     unsigned bytesPerChar = 1;
     bool binary = false; // OCTETS text: bytes, not characters
@@ -122,7 +134,7 @@ public:
     // EXECUTE PROCEDURE are read with value() afterwards.
     qint64 execute(const QList<Value> &params = {});
     std::unique_ptr<ResultSet> openCursor(const QList<Value> &params = {});
-    Value value(int index) const; // output of the last execute
+    Value value(int index) const;               // output of the last execute
     int outputIndex(const QString &name) const; // -1 when absent (case-insensitive)
     bool isSelect() const;
 

@@ -52,7 +52,8 @@ QString Time::toString() const
 
 bool Time::parse(const QString &text, Time &out)
 {
-    static const QRegularExpression re(QStringLiteral(R"(^\s*(\d{1,2}):(\d{2})(?::(\d{2})(?:[.,](\d{1,4}))?)?\s*$)"));
+    static const QRegularExpression re(
+        QStringLiteral(R"(^\s*(\d{1,2}):(\d{2})(?::(\d{2})(?:[.,](\d{1,4}))?)?\s*$)"));
     const auto m = re.match(text);
     if (!m.hasMatch())
         return false;
@@ -105,7 +106,10 @@ Decimal Decimal::fromDouble(double v, int scale)
     return Decimal{qint64(std::llround(v * double(pow10(-scale)))), scale};
 }
 
-double Decimal::toDouble() const { return double(units) / double(pow10(-scale)); }
+double Decimal::toDouble() const
+{
+    return double(units) / double(pow10(-scale));
+}
 
 QString Decimal::toString() const
 {
@@ -136,7 +140,10 @@ Decimal Decimal::rescaled(int newScale) const
     return Decimal{q, newScale};
 }
 
-bool Decimal::operator==(const Decimal &o) const { return (*this <=> o) == 0; }
+bool Decimal::operator==(const Decimal &o) const
+{
+    return (*this <=> o) == 0;
+}
 
 std::strong_ordering Decimal::operator<=>(const Decimal &o) const
 {
@@ -146,8 +153,9 @@ std::strong_ordering Decimal::operator<=>(const Decimal &o) const
     const int s = std::min(scale, o.scale);
     const Int128 a = Int128(units) * pow10(scale - s);
     const Int128 b = Int128(o.units) * pow10(o.scale - s);
-    return a < b ? std::strong_ordering::less : a > b ? std::strong_ordering::greater
-                                                      : std::strong_ordering::equal;
+    return a < b   ? std::strong_ordering::less
+           : a > b ? std::strong_ordering::greater
+                   : std::strong_ordering::equal;
 }
 
 QString Value::toString() const

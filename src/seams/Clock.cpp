@@ -9,11 +9,23 @@ std::function<QDateTime()> &source()
 }
 } // namespace
 
-QDateTime now() { return source()(); }
-QDate today() { return now().date(); }
+QDateTime now()
+{
+    return source()();
+}
+QDate today()
+{
+    return now().date();
+}
 
-FixedClock::FixedClock(QDateTime at) : previous_(source()) { set(at); }
-FixedClock::~FixedClock() { source() = previous_; }
+FixedClock::FixedClock(QDateTime at) : previous_(source())
+{
+    set(at);
+}
+FixedClock::~FixedClock()
+{
+    source() = previous_;
+}
 void FixedClock::set(QDateTime at)
 {
     source() = [at] { return at; };

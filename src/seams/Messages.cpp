@@ -15,11 +15,21 @@ public:
         box.setText(r.text);
         box.setStandardButtons(r.buttons);
         switch (r.icon) {
-        case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-        case Icon::Information: box.setIcon(QMessageBox::Information); break;
-        case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-        case Icon::Error: box.setIcon(QMessageBox::Critical); break;
-        case Icon::Question: box.setIcon(QMessageBox::Question); break;
+        case Icon::None:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
+        case Icon::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case Icon::Warning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Icon::Error:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Icon::Question:
+            box.setIcon(QMessageBox::Question);
+            break;
         }
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
@@ -56,14 +66,20 @@ void showError(const QString &text, QWidget *parent)
     messages().ask(parent, {programTitle(), text, Icon::Error, QMessageBox::Ok});
 }
 
-MessageSeam &messages() { return *current(); }
+MessageSeam &messages()
+{
+    return *current();
+}
 
 ScopedMessages::ScopedMessages(MessageSeam *seam) : previous_(current())
 {
     if (seam)
         current() = seam;
 }
-ScopedMessages::~ScopedMessages() { current() = previous_; }
+ScopedMessages::~ScopedMessages()
+{
+    current() = previous_;
+}
 
 QMessageBox::StandardButton RecordingMessages::ask(QWidget *, const MessageRequest &request)
 {

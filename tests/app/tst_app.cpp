@@ -40,16 +40,17 @@ void TstApp::configIni_data()
     QTest::addColumn<QByteArray>("ini");
     QTest::addColumn<QStringList>("expected"); // host, database, user, password
     QTest::newRow("absent") << QByteArray() << QStringList{"", "", "", ""};
-    QTest::newRow("all four") << QByteArray("[CONFIG]\nHOSTNAME=srv\nDATABASE=C:\\QUORVEN\\MIRABELTA\\banco\\banco.fdb\n"
-                                            "USER_NAME=SYSDBA\nPASSWORD=masterkey\n")
-                              << QStringList{"srv", "C:\\QUORVEN\\MIRABELTA\\banco\\banco.fdb", "SYSDBA", "masterkey"};
+    QTest::newRow("all four")
+        << QByteArray("[CONFIG]\nHOSTNAME=srv\nDATABASE=C:\\QUORVEN\\MIRABELTA\\banco\\banco.fdb\n"
+                      "USER_NAME=SYSDBA\nPASSWORD=masterkey\n")
+        << QStringList{"srv", "C:\\QUORVEN\\MIRABELTA\\banco\\banco.fdb", "SYSDBA", "masterkey"};
     QTest::newRow("host empty") << QByteArray("[CONFIG]\nHOSTNAME=\nDATABASE=/dados/banco.fdb\n")
                                 << QStringList{"", "/dados/banco.fdb", "", ""};
     QTest::newRow("letter case, blanks, comments, CRLF")
         << QByteArray("; comentario\r\n[config]\r\n hostname = 10.0.0.5 \r\nPassword=a=b\r\n")
         << QStringList{"10.0.0.5", "", "", "a=b"};
-    QTest::newRow("other section ignored") << QByteArray("[OUTRA]\nHOSTNAME=x\n[CONFIG]\nDATABASE=d\n")
-                                           << QStringList{"", "d", "", ""};
+    QTest::newRow("other section ignored")
+        << QByteArray("[OUTRA]\nHOSTNAME=x\n[CONFIG]\nDATABASE=d\n") << QStringList{"", "d", "", ""};
 }
 
 void TstApp::configIni()
@@ -100,16 +101,18 @@ void TstApp::allFourKeysReachTheServer()
     TestDatabase db(true, TestDatabase::Access::Server);
     const fb::ConnectParams p = db.params();
     QTemporaryDir dir;
-    writeFile(dir.filePath("config.ini"), QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=%3\nPASSWORD=%4\n")
-                                              .arg(p.host, p.database, p.user, p.password)
-                                              .toUtf8());
+    writeFile(dir.filePath("config.ini"),
+              QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=%3\nPASSWORD=%4\n")
+                  .arg(p.host, p.database, p.user, p.password)
+                  .toUtf8());
     TDM dm(dir.path());
     QCOMPARE(dm.conexao().params().host, p.host);
     QVERIFY(dm.drawKey("SP_GEN_VAGAS_ID") > 0);
     // A wrong password is the server's refusal, carried in the error.
-    writeFile(dir.filePath("config.ini"), QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=%3\nPASSWORD=errada\n")
-                                              .arg(p.host, p.database, p.user)
-                                              .toUtf8());
+    writeFile(dir.filePath("config.ini"),
+              QStringLiteral("[CONFIG]\nHOSTNAME=%1\nDATABASE=%2\nUSER_NAME=%3\nPASSWORD=errada\n")
+                  .arg(p.host, p.database, p.user)
+                  .toUtf8());
     QVERIFY_THROWS_EXCEPTION(fb::Error, TDM{dir.path()});
 }
 
@@ -128,7 +131,8 @@ void TstApp::everyDatasetUnderItsNames()
         {"sqlaluno", "provaluno", "cdsaluno", "ENCAMINHAMENTO", "DATA_ATENDIMENTO", true, "CODIGO"},
         {"sqlvagas", "provvagas", "cdsvagas", "VAGAS", "", true, "VAGA_CODIGO"},
         {"sql_funcionario", "prov_funcionario", "cds_funcionario", "FUNCIONARIO", "NOME", false, "ID"},
-        {"sql_controle_transp", "prov_controle_transp", "cds_controle_transp", "C_TRANSPORTE", "NOME_ALUNO", false, "ID"},
+        {"sql_controle_transp", "prov_controle_transp", "cds_controle_transp", "C_TRANSPORTE", "NOME_ALUNO",
+         false, "ID"},
         {"sql_aluno_geral", "prov_aluno_geral", "cds_aluno_geral", "ALUNOS_GERAL", "NOME", false, "ID"},
         {"sql_escola", "prov_escola", "cds_escola", "ESCOLA", "ESCOLA", false, "ID_ESCOLA"},
         {"sql_equipe_tec", "prov_equipe_Tec", "cds_equipe_tec", "SPEDAGOGICO", "", false, ""},
@@ -159,8 +163,9 @@ void TstApp::everyDatasetUnderItsNames()
 void TstApp::loginDatasetTakesItsParameters()
 {
     TestDatabase db;
-    db.attachment().executeOnce("INSERT INTO ACESSO (ID_SENHA, USUARIO, SENHA, NIVEL) VALUES (1, 'ANA', ?, 9)",
-                                {QStringLiteral("a' or '1'='1")});
+    db.attachment().executeOnce(
+        "INSERT INTO ACESSO (ID_SENHA, USUARIO, SENHA, NIVEL) VALUES (1, 'ANA', ?, 9)",
+        {QStringLiteral("a' or '1'='1")});
     TDM dm(db.connectAgain());
     QCOMPARE(dm.CDSlogin->paramNames(), (QStringList{"nome", "senha"}));
     dm.CDSlogin->setParam("nome", "ANA");

@@ -71,7 +71,10 @@ void TstDataset::init()
     db_->attachment().executeScript(QString::fromLatin1(kAllTypes));
 }
 
-void TstDataset::cleanup() { db_.reset(); }
+void TstDataset::cleanup()
+{
+    db_.reset();
+}
 
 void TstDataset::roundTripThroughApply_data()
 {
@@ -85,7 +88,8 @@ void TstDataset::roundTripThroughApply_data()
     QTest::newRow("negative cents") << "VALOR" << Value(fb::Decimal{-5, -2});
     QTest::newRow("leap day") << "DIA" << Value(QDate(2024, 2, 29));
     QTest::newRow("time with fractions") << "HORA" << Value(fb::Time::fromHms(19, 59, 59, 9999));
-    QTest::newRow("timestamp") << "MOMENTO" << Value(fb::Timestamp{QDate(2026, 12, 11), fb::Time::fromHms(8, 0, 0, 5)});
+    QTest::newRow("timestamp") << "MOMENTO"
+                               << Value(fb::Timestamp{QDate(2026, 12, 11), fb::Time::fromHms(8, 0, 0, 5)});
     QTest::newRow("memo") << "MEMO" << Value(QString(20000, QChar(0x00E7)));
     QTest::newRow("photo") << "FOTO" << Value(QByteArray("\x89PNG\r\n\x1a\n\0\0", 10).repeated(7000));
     QTest::newRow("bigint") << "GRANDE" << Value(qint64(INT64_MIN));
@@ -98,8 +102,11 @@ void TstDataset::roundTripThroughApply()
     auto &att = db_->attachment();
     // Every other column holds an edge value too, so the where-all clause meets all of them.
     const QList<std::pair<QString, Value>> others{
-        {"TXT", QStringLiteral("Ação °")}, {"FIXO", QStringLiteral("AB")}, {"VALOR", fb::Decimal{INT64_MAX, -2}},
-        {"DIA", QDate(1900, 1, 1)}, {"HORA", fb::Time::fromHms(0, 0, 0, 1)},
+        {"TXT", QStringLiteral("Ação °")},
+        {"FIXO", QStringLiteral("AB")},
+        {"VALOR", fb::Decimal{INT64_MAX, -2}},
+        {"DIA", QDate(1900, 1, 1)},
+        {"HORA", fb::Time::fromHms(0, 0, 0, 1)},
         {"MOMENTO", fb::Timestamp{QDate(2000, 2, 29), fb::Time::fromHms(23, 59, 59, 9999)}}};
     {
         auto ds = openTable(att, "TIPOS", "ID");
@@ -266,7 +273,8 @@ void TstDataset::deletedRowIsGoneAfterApply()
 {
     auto &att = db_->attachment();
     for (int i = 1; i <= 3; ++i)
-        att.executeOnce("INSERT INTO SERIE (SERIE_ID, SERIE) VALUES (?, ?)", {i, QStringLiteral("S%1").arg(i)});
+        att.executeOnce("INSERT INTO SERIE (SERIE_ID, SERIE) VALUES (?, ?)",
+                        {i, QStringLiteral("S%1").arg(i)});
     auto ds = openTable(att, "SERIE");
     ds->setIndexFieldNames("SERIE_ID");
     ds->moveTo(1);
@@ -378,7 +386,7 @@ void TstDataset::nestedDetailAppliesWithMaster()
             corpo.post();
         }
     }
-    QCOMPARE(corpo.recordCount(), 3); // the details of the current master row only
+    QCOMPARE(corpo.recordCount(), 3);     // the details of the current master row only
     const auto r = corpo.applyUpdates(0); // through the master, in one call
     QVERIFY2(r.ok(), qPrintable(r.reasons.join('\n')));
     QCOMPARE(r.applied, 7);
@@ -435,10 +443,10 @@ void TstDataset::fieldAccessConversions()
     auto &att = db_->attachment();
     auto ds = openTable(att, "TIPOS", "ID");
     ds->insert();
-    ds->setValue("id", "7");          // text into an integer, column name in any case
+    ds->setValue("id", "7");           // text into an integer, column name in any case
     ds->setValue("DIA", "30/03/2026"); // the screens' date form
     ds->setValue("VALOR", "1234,5");
-    ds->setValue("HORA", "");          // nothing typed: NULL
+    ds->setValue("HORA", ""); // nothing typed: NULL
     QVERIFY_THROWS_EXCEPTION(fb::ConversionError, ds->setValue("DIA", "31/02/2026"));
     QVERIFY_THROWS_EXCEPTION(fb::ConversionError, ds->setValue("TXT", QString(61, 'A')));
     QVERIFY_THROWS_EXCEPTION(data::DataError, ds->setValue("NAO_EXISTE", 1));

@@ -32,23 +32,32 @@ void TstFilter::initTestCase()
 {
     db_ = std::make_unique<TestDatabase>();
     auto &att = db_->attachment();
-    const QString ins = QStringLiteral(
-        "INSERT INTO ENCAMINHAMENTO (CODIGO, NOME_ALUNO, RESPONSAVEL_1, NOME_ESCOLAS, NOMES_SERIES, NOMES_TURNOS, "
-        "STATUS, DATA_ATENDIMENTO, DATA_ED, CONTATO_1, ID_ESCOLA, RECEBE_S_N) VALUES (?,?,?,?,?,?,?,?,?,?,?,?)");
+    const QString ins = QStringLiteral("INSERT INTO ENCAMINHAMENTO (CODIGO, NOME_ALUNO, RESPONSAVEL_1, "
+                                       "NOME_ESCOLAS, NOMES_SERIES, NOMES_TURNOS, "
+                                       "STATUS, DATA_ATENDIMENTO, DATA_ED, CONTATO_1, ID_ESCOLA, RECEBE_S_N) "
+                                       "VALUES (?,?,?,?,?,?,?,?,?,?,?,?)");
     const QString p1 = QStringLiteral("1° PERIODO");
     const QList<QList<fb::Value>> rows{
-        {1, "MARIA DA SILVA", "ANA", "E.M. VARGEDO", p1, "MATUTINO", "AGUARDANDO", QDate(2024, 1, 1), QDate(2024, 3, 1), "(27)99876-5432", 5, "SIM"},
-        {2, "MARCOS D'AVILA", "JOANA", "E.M. VARGEDO", p1, "MATUTINO", "ENCAMINHADO", QDate(2024, 12, 31), QDate(2024, 3, 31), "(27)3333-1234", 7, "NAO"},
-        {3, "mariana lopes", "BEATRIZ", "CMEI PEQUENO PRINCIPE", "MATERNAL I", "VESPERTINO", "AGUARDANDO", QDate(2023, 12, 31), QDate(2024, 4, 1), nullptr, nullptr, "NÃO"},
+        {1, "MARIA DA SILVA", "ANA", "E.M. VARGEDO", p1, "MATUTINO", "AGUARDANDO", QDate(2024, 1, 1),
+         QDate(2024, 3, 1), "(27)99876-5432", 5, "SIM"},
+        {2, "MARCOS D'AVILA", "JOANA", "E.M. VARGEDO", p1, "MATUTINO", "ENCAMINHADO", QDate(2024, 12, 31),
+         QDate(2024, 3, 31), "(27)3333-1234", 7, "NAO"},
+        {3, "mariana lopes", "BEATRIZ", "CMEI PEQUENO PRINCIPE", "MATERNAL I", "VESPERTINO", "AGUARDANDO",
+         QDate(2023, 12, 31), QDate(2024, 4, 1), nullptr, nullptr, "NÃO"},
         {4, nullptr, nullptr, "", p1, "MATUTINO", "AGUARDANDO", QDate(2025, 1, 1), nullptr, "", 5, nullptr},
-        {5, "JOSÉ CONCEIÇÃO", "MARIA", nullptr, nullptr, "NOTURNO", "CANCELADO", nullptr, QDate(2024, 3, 15), nullptr, 12, "SIM"},
-        {6, "", "O'BRIEN", "E.M. O'HIGGINS", "EJA", "NOTURNO", "AGUARDANDO", QDate(2024, 6, 15), nullptr, nullptr, 0, "SIM"},
+        {5, "JOSÉ CONCEIÇÃO", "MARIA", nullptr, nullptr, "NOTURNO", "CANCELADO", nullptr, QDate(2024, 3, 15),
+         nullptr, 12, "SIM"},
+        {6, "", "O'BRIEN", "E.M. O'HIGGINS", "EJA", "NOTURNO", "AGUARDANDO", QDate(2024, 6, 15), nullptr,
+         nullptr, 0, "SIM"},
     };
     for (const auto &r : rows)
         att.executeOnce(ins, r);
-    att.executeOnce(QStringLiteral("INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (1, 'A', 0, 3)"));
-    att.executeOnce(QStringLiteral("INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (2, 'A', 4, NULL)"));
-    att.executeOnce(QStringLiteral("INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (3, 'B', 10, 2)"));
+    att.executeOnce(
+        QStringLiteral("INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (1, 'A', 0, 3)"));
+    att.executeOnce(QStringLiteral(
+        "INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (2, 'A', 4, NULL)"));
+    att.executeOnce(
+        QStringLiteral("INSERT INTO VAGAS (VAGA_CODIGO, ESCOLA, QTD_VAGAS, Q_MAT_1) VALUES (3, 'B', 10, 2)"));
 
     ds_ = std::make_unique<TableDataset>("cdsaluno", "ENCAMINHAMENTO", "select * from ENCAMINHAMENTO");
     ds_->setConnection(&att);
@@ -87,15 +96,18 @@ void TstFilter::filters_data()
     QTest::newRow("quote doubled") << "NOME_ALUNO like 'MARCOS D''AVILA%'" << L{2};
     QTest::newRow("quote in equality") << "RESPONSAVEL_1 = 'O''BRIEN'" << L{6};
     QTest::newRow("four terms, no blank after quote")
-        << QStringLiteral("NOME_ESCOLAS = 'E.M. VARGEDO'and nomes_series ='1° PERIODO'and nomes_turnos ='MATUTINO'"
-                          "and status ='AGUARDANDO'")
+        << QStringLiteral(
+               "NOME_ESCOLAS = 'E.M. VARGEDO'and nomes_series ='1° PERIODO'and nomes_turnos ='MATUTINO'"
+               "and status ='AGUARDANDO'")
         << L{1};
     QTest::newRow("terms with blanks") << "nome_escolas = 'E.M. VARGEDO' and status = 'ENCAMINHADO'" << L{2};
     QTest::newRow("empty matches empty and null") << "NOME_ESCOLAS = ''" << L{4, 5};
     QTest::newRow("empty pick in a group")
         << "nome_escolas = ''and nomes_series =''and nomes_turnos ='NOTURNO'" << L{5};
-    QTest::newRow("dates quoted") << "data_atendimento>='01/01/2024' and data_atendimento<='31/12/2024'" << L{1, 2, 6};
-    QTest::newRow("dates bare") << "data_atendimento>=01/01/2024 and data_atendimento<=31/12/2024" << L{1, 2, 6};
+    QTest::newRow("dates quoted") << "data_atendimento>='01/01/2024' and data_atendimento<='31/12/2024'"
+                                  << L{1, 2, 6};
+    QTest::newRow("dates bare") << "data_atendimento>=01/01/2024 and data_atendimento<=31/12/2024"
+                                << L{1, 2, 6};
     QTest::newRow("dates then status")
         << "DATA_ED>='01/03/2024' and DATA_ED<='31/03/2024'and status ='AGUARDANDO'" << L{1};
     QTest::newRow("dates then school grade status")
@@ -110,7 +122,8 @@ void TstFilter::filters_data()
     QTest::newRow("tilde is exact 2") << "recebe_s_n = 'NAO'" << L{2};
     QTest::newRow("telephone half typed") << "CONTATO_1 like '(27)9    -    %'" << L{};
     QTest::newRow("telephone typed") << "CONTATO_1 like '(27)99876-5432%'" << L{1};
-    QTest::newRow("or and parentheses") << "(ID_ESCOLA = 0 or ID_ESCOLA = 12) and STATUS = 'CANCELADO'" << L{5};
+    QTest::newRow("or and parentheses")
+        << "(ID_ESCOLA = 0 or ID_ESCOLA = 12) and STATUS = 'CANCELADO'" << L{5};
     QTest::newRow("empty text keeps all") << "" << L{1, 2, 3, 4, 5, 6};
 }
 
@@ -220,15 +233,24 @@ void TstFilter::likeMatcher_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("match");
-    QTest::newRow("exact") << "ABC" << "ABC" << true;
-    QTest::newRow("exact longer") << "ABCD" << "ABC" << false;
-    QTest::newRow("prefix") << "ABCD" << "AB%" << true;
-    QTest::newRow("suffix") << "ABCD" << "%CD" << true;
-    QTest::newRow("suffix overlapping prefix") << "ABA" << "AB%BA" << false;
-    QTest::newRow("two pieces") << "A-B-C" << "%B%C" << true;
-    QTest::newRow("only percent on empty") << "" << "%" << true;
-    QTest::newRow("empty pattern on text") << "A" << "" << false;
-    QTest::newRow("multibyte") << "ÇÃO" << "%ÃO" << true;
+    QTest::newRow("exact") << "ABC"
+                           << "ABC" << true;
+    QTest::newRow("exact longer") << "ABCD"
+                                  << "ABC" << false;
+    QTest::newRow("prefix") << "ABCD"
+                            << "AB%" << true;
+    QTest::newRow("suffix") << "ABCD"
+                            << "%CD" << true;
+    QTest::newRow("suffix overlapping prefix") << "ABA"
+                                               << "AB%BA" << false;
+    QTest::newRow("two pieces") << "A-B-C"
+                                << "%B%C" << true;
+    QTest::newRow("only percent on empty") << ""
+                                           << "%" << true;
+    QTest::newRow("empty pattern on text") << "A"
+                                           << "" << false;
+    QTest::newRow("multibyte") << "ÇÃO"
+                               << "%ÃO" << true;
 }
 
 void TstFilter::likeMatcher()

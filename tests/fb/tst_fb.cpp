@@ -68,7 +68,8 @@ void TstFb::roundTrip_data()
                                << Value(fb::Timestamp{QDate(2026, 12, 31), fb::Time::fromHms(20, 0, 0, 1)});
     QTest::newRow("long memo") << "MEMO" << Value(QString(100000, QChar(0x00E3)) + QStringLiteral("fim"));
     QTest::newRow("empty memo") << "MEMO" << Value(QString(""));
-    QTest::newRow("binary blob with zeros") << "FOTO" << Value(QByteArray("\x89PNG\0\0\xff\x01", 8).repeated(9000));
+    QTest::newRow("binary blob with zeros")
+        << "FOTO" << Value(QByteArray("\x89PNG\0\0\xff\x01", 8).repeated(9000));
     QTest::newRow("double") << "DBL" << Value(0.1);
 }
 
@@ -94,8 +95,12 @@ void TstFb::whereAllMatchesExactlyOneRow()
 {
     // Values read back and used as parameters must find their own row again.
     auto &att = db_->attachment();
-    const QList<Value> row{1000, QStringLiteral("Ação °"), QStringLiteral("AB"), fb::Decimal{92233720368547758, -2},
-                           QDate(2023, 3, 30), fb::Time::fromHms(7, 30, 15, 1234)};
+    const QList<Value> row{1000,
+                           QStringLiteral("Ação °"),
+                           QStringLiteral("AB"),
+                           fb::Decimal{92233720368547758, -2},
+                           QDate(2023, 3, 30),
+                           fb::Time::fromHms(7, 30, 15, 1234)};
     att.executeOnce(QStringLiteral("INSERT INTO T (ID, V, C, N, D, H) VALUES (?, ?, ?, ?, ?, ?)"), row);
     QList<Value> read;
     {
@@ -107,7 +112,8 @@ void TstFb::whereAllMatchesExactlyOneRow()
             read << rs->value(i);
     }
     const qint64 n = att.executeOnce(
-        QStringLiteral("UPDATE T SET V = 'x' WHERE ID = ? AND V = ? AND C = ? AND N = ? AND D = ? AND H = ?"), read);
+        QStringLiteral("UPDATE T SET V = 'x' WHERE ID = ? AND V = ? AND C = ? AND N = ? AND D = ? AND H = ?"),
+        read);
     QCOMPARE(n, qint64(1));
 }
 
@@ -138,9 +144,10 @@ void TstFb::badParametersAreRefused()
 {
     QFETCH(QString, column);
     QFETCH(Value, value);
-    QVERIFY_THROWS_EXCEPTION(fb::ConversionError,
-                             db_->attachment().executeOnce(
-                                 QStringLiteral("INSERT INTO T (ID, %1) VALUES (3000, ?)").arg(column), {value}));
+    QVERIFY_THROWS_EXCEPTION(
+        fb::ConversionError,
+        db_->attachment().executeOnce(QStringLiteral("INSERT INTO T (ID, %1) VALUES (3000, ?)").arg(column),
+                                      {value}));
 }
 
 void TstFb::serverErrorCarriesMessage()
@@ -192,8 +199,12 @@ void TstFb::connectionString_data()
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("embedded") << "" << "/var/db/banco.fdb" << "/var/db/banco.fdb";
-    QTest::newRow("server") << "srv" << "C:\\QUORVEN\\banco.fdb" << "srv:C:\\QUORVEN\\banco.fdb";
+    QTest::newRow("embedded") << ""
+                              << "/var/db/banco.fdb"
+                              << "/var/db/banco.fdb";
+    QTest::newRow("server") << "srv"
+                            << "C:\\QUORVEN\\banco.fdb"
+                            << "srv:C:\\QUORVEN\\banco.fdb";
 }
 
 void TstFb::connectionString()

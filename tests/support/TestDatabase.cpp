@@ -6,7 +6,10 @@
 #include <QUuid>
 
 namespace {
-QString serverHost() { return qEnvironmentVariable("MIRABELTA_FB_SERVER", QStringLiteral("127.0.0.1")); }
+QString serverHost()
+{
+    return qEnvironmentVariable("MIRABELTA_FB_SERVER", QStringLiteral("127.0.0.1"));
+}
 } // namespace
 
 QString TestDatabase::schemaPath()

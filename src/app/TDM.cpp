@@ -81,7 +81,7 @@ void TDM::createDatasets()
               "select * from CAD_ESCOLAR_ANUAL", "", false, "CODIGO"});
     // Read from the server at every open: no local copy of the student register is kept.
     cds_aluno_geral = make({"sql_aluno_geral", "prov_aluno_geral", "cds_aluno_geral", "ALUNOS_GERAL",
-                            "select * from ALUNOS_GERAL", "NOME", false, "ID"});
+                            "select *  from ALUNOS_GERAL", "NOME", false, "ID"});
     cds_turmas =
         make({"sql_turmas", "prov_turmas", "cds_turmas", "TURMAS", "select * from TURMAS", "", false, "ID"});
     cdscabeca = make(

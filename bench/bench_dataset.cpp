@@ -671,6 +671,14 @@ int run(const Options &opt, const QString &path)
     int dsStatements = 0, rawStatements = 0;
     for (int r = 0; r < opt.reps; ++r) {
         auto obs = [r](int k) { return QStringLiteral("REVISADO NA RODADA %1, ITEM %2").arg(r + 1).arg(k + 1); };
+        // The raw side's rows are read first, so the edits below run between that read and either
+        // apply: neither side finds its rows' pages freshly touched.
+        QList<fb::Column> columns;
+        const std::vector<RawRow> rows = readRows(*att, rawCodes, columns);
+        int obsIndex = -1;
+        for (int i = 0; i < columns.size(); ++i)
+            if (columns[i].name == QLatin1String("OBS"))
+                obsIndex = i;
         const auto tEdits0 = Clock::now();
         for (int i = 0; i < n; ++i) {
             ds.moveTo(i);
@@ -690,12 +698,6 @@ int run(const Options &opt, const QString &path)
         dsStatements = int(texts.size());
         if (ds.changeCount() != n)
             throw fb::Error(QStringLiteral("dataset holds %1 changes").arg(ds.changeCount()));
-        QList<fb::Column> columns;
-        const std::vector<RawRow> rows = readRows(*att, rawCodes, columns);
-        int obsIndex = -1;
-        for (int i = 0; i < columns.size(); ++i)
-            if (columns[i].name == QLatin1String("OBS"))
-                obsIndex = i;
 
         // Which side goes first alternates, so neither always finds the other's leftovers.
         auto applyDataset = [&] {
@@ -718,10 +720,17 @@ int run(const Options &opt, const QString &path)
         }
     }
     const double applyMs = median(tApply), rawUpdMs = median(tRawUpd);
-    say(QStringLiteral("apply %1 UPDATEs: %2 | raw: %3 (ms); distinct statement texts in the last round: "
-                       "dataset %4, raw %5")
+    std::vector<double> perRound;
+    for (size_t i = 0; i < tApply.size(); ++i)
+        perRound.push_back(tApply[i] / tRawUpd[i]);
+    QStringList ratios;
+    for (double x : perRound)
+        ratios << QString::number(x, 'f', 2);
+    say(QStringLiteral("apply %1 UPDATEs: %2 | raw: %3 (ms); ratio per round %4 (median %5); distinct statement "
+                       "texts in the last round: dataset %6, raw %7")
             .arg(n)
-            .arg(listMs(tApply), listMs(tRawUpd))
+            .arg(listMs(tApply), listMs(tRawUpd), ratios.join(QLatin1Char(' ')))
+            .arg(median(perRound), 0, 'f', 2)
             .arg(dsStatements)
             .arg(rawStatements));
     const double editMs = median(tEdit);

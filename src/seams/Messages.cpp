@@ -14,6 +14,8 @@ public:
         box.setWindowTitle(r.caption);
         box.setText(r.text);
         box.setStandardButtons(r.buttons);
+        if (r.defaultButton != QMessageBox::NoButton)
+            box.setDefaultButton(r.defaultButton);
         switch (r.icon) {
         case Icon::None:
             box.setIcon(QMessageBox::NoIcon);
@@ -56,9 +58,10 @@ void showMessage(const QString &text, QWidget *parent)
 }
 
 QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, const QString &caption,
-                                       Icon icon, QMessageBox::StandardButtons buttons)
+                                       Icon icon, QMessageBox::StandardButtons buttons,
+                                       QMessageBox::StandardButton defaultButton)
 {
-    return messages().ask(parent, {caption, text, icon, buttons});
+    return messages().ask(parent, {caption, text, icon, buttons, defaultButton});
 }
 
 void showError(const QString &text, QWidget *parent)

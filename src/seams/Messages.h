@@ -16,6 +16,8 @@ struct MessageRequest {
     QString text;
     Icon icon = Icon::None;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    // The button Enter presses; NoButton leaves the choice to the dialog.
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 class MessageSeam {
@@ -31,7 +33,8 @@ QString programTitle();
 void showMessage(const QString &text, QWidget *parent = nullptr);
 // Message box with a caption, an icon and buttons; returns the button pressed.
 QMessageBox::StandardButton messageBox(QWidget *parent, const QString &text, const QString &caption,
-                                       Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                       Icon icon, QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                       QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 // The application's general error box.
 void showError(const QString &text, QWidget *parent = nullptr);
 

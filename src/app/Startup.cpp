@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/Navigation.h"
 #include "app/TDM.h"
 #include "app/TFormPrincipal.h"
 #include "seams/Messages.h"
@@ -21,9 +22,10 @@ int run(const QString &programDir, bool runLoop)
         return 1;
     }
     DM = dm.get();
-    principal->attach(*dm);
     principal->show();
     const int code = runLoop ? QApplication::exec() : 0;
+    // Windows go before the data module they work on.
+    Navigation::liberarReutilizadas();
     principal.reset();
     DM = nullptr;
     dm.reset();

@@ -1,29 +1,46 @@
 #pragma once
-// The main window. For now a browser of the data module's tables, so the program is alive on
-// the demo database; the menus, toolbar and sector screens come with the application shell.
+// The main window "SISTEMA GESTAO SME": menus and toolbar that the login's level opens, the
+// background picture, the status bar clock, the 20:00 shutdown and the exit paths.
 #include <QMainWindow>
 
-class QComboBox;
 class QLabel;
-class QTableView;
-class TDM;
-namespace data {
-class DatasetModel;
-}
+class QTimer;
 
 class TFormPrincipal : public QMainWindow {
     Q_OBJECT
 public:
     explicit TFormPrincipal(QWidget *parent = nullptr);
     ~TFormPrincipal() override;
-    // Binds the window to the data module once it exists (it is created after this window).
-    void attach(TDM &dm);
+
+    // Enables, shows or starts what the level allows (levels without a row change nothing).
+    void aplicarNivel(int nivel);
+
+    void tmr1Timer();      // rewrites the status bar
+    void hora_funcTimer(); // ends the program at 20:00:00 or later
+
+    // Handlers of the menus and toolbar.
+    void Login1Click();
+    void SairdoSistema1Click();
+    void Logoff1Click();
+    void btn4Click(); // calculator
+    void FichadeMatricula1Click();
+    void Anydesk1Click();
+
+    // Where "Logoff" finds the workstation's launcher.
+    static QString caminhoLancador();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
-    void showTable(int index);
-    TDM *dm_ = nullptr;
-    QComboBox *tabelas_ = nullptr;
-    QTableView *grade_ = nullptr;
-    QLabel *total_ = nullptr;
-    data::DatasetModel *model_ = nullptr;
+    void criarMenus();
+    void criarBarraFerramentas();
+    void criarBarraStatus();
+    QAction *acao(QMenu *menu, const QString &nome, const QString &texto, const QString &destino = {});
+    void escreverLog(const QString &mensagem);
+
+    QLabel *paineis_[5] = {};
+    QTimer *tmr1_ = nullptr;
+    QTimer *horaFunc_ = nullptr;
 };

@@ -9,6 +9,7 @@
 #include "app/TFormTelaRH.h"
 #include "app/TFormTelaVidaEscolar.h"
 #include "app/TFrm_login.h"
+#include "reports/TRelDocMatricula.h"
 
 #include <QDialog>
 #include <QEvent>
@@ -67,7 +68,7 @@ QList<Destino> montarTabela()
         {"TFormCadastroAluno", Modal, {}, ausente(), {}},
         {"TFormCadastroAlunoAnual", Modal, {}, ausente(), {}},
         {"TFormPesquisaCadastroEscolar", Reutilizada, {}, ausente(), {}},
-        {"TRelDocMatricula", Previa, {}, {}, {}},
+        {"TRelDocMatricula", Previa, {}, {}, [](QWidget *origem) { reports::abrirRelDocMatricula(origem); }},
         // Referrals and vacancies.
         {"TFormCadastroVagas", Modal, {}, ausente(), {}},
         {"TFormCadastroEncaminhamento", Modal, {}, ausente(), {}},
@@ -152,10 +153,25 @@ const Destino *Navigation::destino(const QString &classe)
     return nullptr;
 }
 
+static Navigation::Observador &observadorAtual()
+{
+    static Navigation::Observador observador;
+    return observador;
+}
+
 QWidget *Navigation::abrir(const QString &classe, QWidget *origem)
 {
+    if (observadorAtual())
+        observadorAtual()(classe);
     const Destino *d = destino(classe);
-    if (!d || !d->disponivel())
+    return d ? abrir(*d, origem) : nullptr;
+}
+
+QWidget *Navigation::abrir(const Destino &destino, QWidget *origem)
+{
+    const Destino *d = &destino;
+    const QString &classe = d->classe;
+    if (!d->disponivel())
         return nullptr;
     if (!d->abrirAntes.isEmpty() && DM)
         if (data::TableDataset *ds = DM->dataset(d->abrirAntes))
@@ -214,6 +230,16 @@ Navigation::ScopedExibidor::ScopedExibidor(Exibidor exibidor) : previous_(exibid
 Navigation::ScopedExibidor::~ScopedExibidor()
 {
     exibidorAtual() = previous_;
+}
+
+Navigation::ScopedObservador::ScopedObservador(Observador observador) : previous_(observadorAtual())
+{
+    observadorAtual() = std::move(observador);
+}
+
+Navigation::ScopedObservador::~ScopedObservador()
+{
+    observadorAtual() = previous_;
 }
 
 } // namespace app

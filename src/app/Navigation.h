@@ -38,6 +38,8 @@ public:
     // preview, for a screen not yet in the program, or for an unknown name); a modal screen is
     // already destroyed when this returns, so the pointer is only good for comparisons.
     static QWidget *abrir(const QString &classe, QWidget *origem);
+    // The same for a row given by the caller (tests of the opening modes).
+    static QWidget *abrir(const Destino &destino, QWidget *origem);
 
     // The kept instance of a reused screen, if one exists.
     static QWidget *reutilizada(const QString &classe);
@@ -57,6 +59,19 @@ public:
 
     private:
         Exibidor previous_;
+    };
+
+    // Hears every request to open a screen by name, available or not (tests of the wiring).
+    using Observador = std::function<void(const QString &classe)>;
+    class ScopedObservador {
+    public:
+        explicit ScopedObservador(Observador observador);
+        ~ScopedObservador();
+        ScopedObservador(const ScopedObservador &) = delete;
+        ScopedObservador &operator=(const ScopedObservador &) = delete;
+
+    private:
+        Observador previous_;
     };
 };
 

@@ -9,6 +9,7 @@
 #include "app/TFormTelaRH.h"
 #include "app/TFormTelaVidaEscolar.h"
 #include "app/TFrm_login.h"
+#include "registers/Screens.h"
 #include "reports/TRelDocMatricula.h"
 
 #include <QDialog>
@@ -23,6 +24,12 @@ namespace {
 template <class Tela> std::function<QWidget *(QWidget *)> tela()
 {
     return [](QWidget *origem) -> QWidget * { return new Tela(origem); };
+}
+
+// A register screen of the record-editing pattern, by its class name.
+std::function<QWidget *(QWidget *)> registro(const QString &classe)
+{
+    return [classe](QWidget *origem) -> QWidget * { return registers::createScreen(classe, origem); };
 }
 
 // A screen whose class is not in the program yet: the row is there, opening it does nothing.
@@ -54,16 +61,16 @@ QList<Destino> montarTabela()
         {"TFormTela", Modal, {}, tela<TFormTela>(), {}},
         {"TFormCadastroLogs", Modal, {}, ausente(), {}},
         // Catalogues and users.
-        {"TFormCadastroSerie", Modal, {}, ausente(), {}},
-        {"TFormCadastroTurno", Modal, {}, ausente(), {}},
-        {"TFormCadastroTurmas", Modal, {}, ausente(), {}},
-        {"TFormCadastroEscola", Modal, {}, ausente(), {}},
-        {"TFormCadastroCargo", Reutilizada, {}, ausente(), {}},
-        {"TFormCadastroPresidente", Modal, {}, ausente(), {}},
-        {"TFormCadastroPatrimonio", Reutilizada, {}, ausente(), {}},
-        {"TFormCadastroCronogramaEscolar", Modal, {}, ausente(), {}},
-        {"TFormCadastroUsuario", Modal, {}, ausente(), {}},
-        {"TFormAlterarUsuario", Modal, {}, ausente(), {}},
+        {"TFormCadastroSerie", Modal, {}, registro("TFormCadastroSerie"), {}},
+        {"TFormCadastroTurno", Modal, {}, registro("TFormCadastroTurno"), {}},
+        {"TFormCadastroTurmas", Modal, {}, registro("TFormCadastroTurmas"), {}},
+        {"TFormCadastroEscola", Modal, {}, registro("TFormCadastroEscola"), {}},
+        {"TFormCadastroCargo", Reutilizada, {}, registro("TFormCadastroCargo"), {}},
+        {"TFormCadastroPresidente", Modal, {}, registro("TFormCadastroPresidente"), {}},
+        {"TFormCadastroPatrimonio", Reutilizada, {}, registro("TFormCadastroPatrimonio"), {}},
+        {"TFormCadastroCronogramaEscolar", Modal, {}, registro("TFormCadastroCronogramaEscolar"), {}},
+        {"TFormCadastroUsuario", Modal, {}, registro("TFormCadastroUsuario"), {}},
+        {"TFormAlterarUsuario", Modal, {}, registro("TFormAlterarUsuario"), {}},
         // Pupils and school registration.
         {"TFormCadastroAluno", Modal, {}, ausente(), {}},
         {"TFormCadastroAlunoAnual", Modal, {}, ausente(), {}},

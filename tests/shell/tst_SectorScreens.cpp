@@ -6,6 +6,8 @@
 #include "app/TelaSetor.h"
 #include "reports/ReportSeams.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
@@ -60,6 +62,12 @@ private:
 void TstSectorScreens::initTestCase()
 {
     fx = std::make_unique<ShellFixture>();
+    // The documents read the installation data beside the program, as the installed program does.
+    const QDir origem(QStringLiteral(MIRABELTA_SOURCE_DIR "/installation"));
+    const QDir destino(QCoreApplication::applicationDirPath());
+    for (const QString &nome : origem.entryList({"*.json", "*.png"}, QDir::Files))
+        if (!destino.exists(nome))
+            QVERIFY(QFile::copy(origem.filePath(nome), destino.filePath(nome)));
 }
 
 void TstSectorScreens::init()
@@ -205,6 +213,9 @@ void TstSectorScreens::wiring()
     QFETCH(QString, controle);
     QFETCH(QString, destino);
     std::unique_ptr<QWidget> origem = tela == "TFormPrincipal" ? std::make_unique<TFormPrincipal>() : criar(tela);
+    // The wiring, not the levels: every item of the main window is made available first.
+    for (QAction *a : origem->findChildren<QAction *>())
+        a->setEnabled(true);
     QStringList pedidos, mostradas;
     app::Navigation::ScopedObservador observador([&](const QString &classe) { pedidos << classe; });
     app::Navigation::ScopedExibidor exibidor([&](QWidget *w) { mostradas << w->metaObject()->className(); });

@@ -18,9 +18,9 @@ void addPictures(Band &band, const PageSetup &page, const app::InstallationData 
 {
     const double width = page.printableSize().width();
     const double top = (kHeaderHeight - kPictureSide) / 2;
-    band.elements.append(image(QRectF(2, top, kPictureSide, kPictureSide), picture(data, left)));
-    band.elements.append(
-        image(QRectF(width - 2 - kPictureSide, top, kPictureSide, kPictureSide), picture(data, right)));
+    band.elements.append(image(QRectF(kPictureInset, top, kPictureSide, kPictureSide), picture(data, left)));
+    band.elements.append(image(QRectF(width - kPictureInset - kPictureSide, top, kPictureSide, kPictureSide),
+                               picture(data, right)));
 }
 
 struct Line {
@@ -33,7 +33,7 @@ struct Line {
 void addCentredLines(Band &band, const PageSetup &page, const QList<Line> &lines)
 {
     const double width = page.printableSize().width();
-    const double left = 2 + kPictureSide + 2;
+    const double left = kPictureInset + kPictureSide + 1.5;
     double total = 0;
     for (const Line &l : lines)
         total += l.height;

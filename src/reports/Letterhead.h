@@ -8,8 +8,10 @@ namespace reports::letterhead {
 
 // Height of the page header band of single-record documents.
 constexpr double kHeaderHeight = 39;
-// Side of the square boxes the two pictures are stretched into.
-constexpr double kPictureSide = 30;
+// Side of the square boxes the two pictures are stretched into: a little under 30 mm, so the
+// 18 pt town-hall line and the contact line fit between them on a portrait page.
+constexpr double kPictureSide = 28;
+constexpr double kPictureInset = 1;
 
 // The two square pictures and three lines: town hall, secretariat, CNPJ.
 void addShort(Band &band, const PageSetup &page, const app::InstallationData &data);

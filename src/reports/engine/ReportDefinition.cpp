@@ -24,8 +24,8 @@ Band &ReportDefinition::addBand(BandKind kind, double height, int frame)
     band.kind = kind;
     band.height = height;
     band.frame = frame;
-    bands.append(band);
-    return bands.last();
+    bands.push_back(band);
+    return bands.back();
 }
 
 const Band *ReportDefinition::band(BandKind kind) const

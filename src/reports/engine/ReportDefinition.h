@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QRectF>
 #include <QString>
+#include <deque>
 
 namespace data {
 class TableDataset;
@@ -70,7 +71,8 @@ public:
     PageSetup page;
     // The dataset whose visible rows the detail band repeats; none prints the detail once.
     QPointer<data::TableDataset> dataset;
-    QList<Band> bands; // at most one of each kind
+    // At most one of each kind. A deque, so a band stays where addBand put it while more are added.
+    std::deque<Band> bands;
     QList<Element> pageElements;
 
     Band &addBand(BandKind kind, double height, int frame = FrameNone);

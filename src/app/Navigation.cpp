@@ -1,6 +1,7 @@
 #include "app/Navigation.h"
 
 #include "app/TDM.h"
+#include "app/TFormCadastroLogs.h"
 #include "app/TFormPrincipal.h"
 #include "app/TFormTela.h"
 #include "app/TFormTelaEscolas.h"
@@ -9,6 +10,8 @@
 #include "app/TFormTelaRH.h"
 #include "app/TFormTelaVidaEscolar.h"
 #include "app/TFrm_login.h"
+#include "referrals/TFormCadastroVagas.h"
+#include "referrals/TFormCadastroVagasPesquisa.h"
 #include "registers/Screens.h"
 #include "reports/TRelDocMatricula.h"
 
@@ -59,7 +62,11 @@ QList<Destino> montarTabela()
         {"TFormTelaRH", Modal, {}, tela<TFormTelaRH>(), {}},
         {"TFormTelaPedagogico", Modal, {}, tela<TFormTelaPedagogico>(), {}},
         {"TFormTela", Modal, {}, tela<TFormTela>(), {}},
-        {"TFormCadastroLogs", Modal, {}, ausente(), {}},
+        {"TFormCadastroLogs",
+         Modal,
+         {},
+         [](QWidget *origem) -> QWidget * { return new TFormCadastroLogs(*DM, origem); },
+         {}},
         // Catalogues and users.
         {"TFormCadastroSerie", Modal, {}, registro("TFormCadastroSerie"), {}},
         {"TFormCadastroTurno", Modal, {}, registro("TFormCadastroTurno"), {}},
@@ -77,10 +84,10 @@ QList<Destino> montarTabela()
         {"TFormPesquisaCadastroEscolar", Reutilizada, {}, ausente(), {}},
         {"TRelDocMatricula", Previa, {}, {}, [](QWidget *origem) { reports::abrirRelDocMatricula(origem); }},
         // Referrals and vacancies.
-        {"TFormCadastroVagas", Modal, {}, ausente(), {}},
+        {"TFormCadastroVagas", Modal, {}, tela<TFormCadastroVagas>(), {}},
         {"TFormCadastroEncaminhamento", Modal, {}, ausente(), {}},
         {"TFormPesquisaEncaminhamentoAvancada", Reutilizada, encaminhamento, ausente(), {}},
-        {"TFormCadastroVagasPesquisa", Modal, {}, ausente(), {}},
+        {"TFormCadastroVagasPesquisa", Modal, {}, tela<TFormCadastroVagasPesquisa>(), {}},
         // Staff.
         {"TFormCadastroFuncionario", Reutilizada, {}, ausente(), {}},
         {"TFormPesquisaFuncionario", Modal, {}, ausente(), {}},

@@ -86,9 +86,9 @@ struct ShellFixture {
     }
 
     struct Tentativa {
-        bool aceito = false;        // the login window closed
-        QString usuarioDigitado;    // what the user box held before "Login"
-        bool caixasVazias = false;  // both boxes empty afterwards
+        bool aceito = false;       // the login window closed
+        QString usuarioDigitado;   // what the user box held before "Login"
+        bool caixasVazias = false; // both boxes empty afterwards
     };
 
     // Opens the login window from the main window as "Login" does, types the user (key by key)

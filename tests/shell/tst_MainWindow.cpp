@@ -15,10 +15,26 @@ namespace {
 // The columns of the level table, in its order: the six menus, Setor's seven items, "Alterar Senha
 // Usuario", "Usuarios", the four toolbar buttons, the 20:00 timer.
 const QStringList kColunas = {
-    "Setor",          "Relatorios1",      "Administracao2",   "Ajuda1",       "Utilitarios1",
-    "Sair1",          "AcessoEscolas1",   "Administracao1",   "SetorVidaEscolar", "AcessoRH1",
-    "AcessoTransportes1", "AcessoPedaggico1", "AcessoVagas1", "AlterarSenhaUsuario1", "Usuarios1",
-    "btnacesso",      "btn1",             "btn4",             "btn5",         "hora_func",
+    "Setor",
+    "Relatorios1",
+    "Administracao2",
+    "Ajuda1",
+    "Utilitarios1",
+    "Sair1",
+    "AcessoEscolas1",
+    "Administracao1",
+    "SetorVidaEscolar",
+    "AcessoRH1",
+    "AcessoTransportes1",
+    "AcessoPedaggico1",
+    "AcessoVagas1",
+    "AlterarSenhaUsuario1",
+    "Usuarios1",
+    "btnacesso",
+    "btn1",
+    "btn4",
+    "btn5",
+    "hora_func",
 };
 
 bool ligado(TFormPrincipal &p, const QString &coluna)
@@ -128,7 +144,8 @@ void TstMainWindow::startState()
     QStringList menus;
     for (QAction *a : p.menuBar()->actions())
         menus << a->text();
-    QCOMPARE(menus, (QStringList{"Se&tor", "&Relatórios", "&Administração", "A&juda?", "Utilitarios", "Sair"}));
+    QCOMPARE(menus,
+             (QStringList{"Se&tor", "&Relatórios", "&Administração", "A&juda?", "Utilitarios", "Sair"}));
     QCOMPARE(p.findChild<QAction *>("Login1")->shortcut(), QKeySequence(Qt::Key_F11));
     QStringList dicas;
     for (const char *b : {"btnacesso", "btn1", "btn4", "btn5", "btnsair"})
@@ -192,7 +209,8 @@ void TstMainWindow::tenThenOneKeepsSchoolsAdministration()
     QVERIFY(ShellFixture::entrar(p, "NIVEL1", "1234").aceito);
     QVERIFY(p.findChild<QAction *>("Administracao1")->isEnabled());
     QVERIFY(!p.findChild<QAction *>("Administracao2")->isEnabled());
-    QVERIFY(p.findChild<QAction *>("btn1")->isVisible()); // level 1 leaves "Cadastro de Usuarios" as 10 left it
+    QVERIFY(
+        p.findChild<QAction *>("btn1")->isVisible()); // level 1 leaves "Cadastro de Usuarios" as 10 left it
     QVERIFY(p.findChild<QTimer *>("hora_func")->isActive());
 }
 
@@ -222,12 +240,24 @@ void TstMainWindow::credentialsAreValues_data()
     QTest::addColumn<QString>("senha");
     QTest::addColumn<QString>("digitado");
     QTest::addColumn<bool>("aceito");
-    QTest::newRow("quote in the password") << "ASPAS" << "A'B" << "ASPAS" << true;
-    QTest::newRow("quote trick in the password") << "ASPAS" << "' or '1'='1" << "ASPAS" << false;
-    QTest::newRow("quote trick in the user") << "x' or 'a'='a" << "1234" << "X' OR 'A'='A" << false;
-    QTest::newRow("typed in lower case") << "nivel3" << "1234" << "NIVEL3" << true;
-    QTest::newRow("stored in lower case") << "minusc" << "x" << "MINUSC" << false;
-    QTest::newRow("password is exact") << "NIVEL3" << "12345" << "NIVEL3" << false;
+    QTest::newRow("quote in the password") << "ASPAS"
+                                           << "A'B"
+                                           << "ASPAS" << true;
+    QTest::newRow("quote trick in the password") << "ASPAS"
+                                                 << "' or '1'='1"
+                                                 << "ASPAS" << false;
+    QTest::newRow("quote trick in the user") << "x' or 'a'='a"
+                                             << "1234"
+                                             << "X' OR 'A'='A" << false;
+    QTest::newRow("typed in lower case") << "nivel3"
+                                         << "1234"
+                                         << "NIVEL3" << true;
+    QTest::newRow("stored in lower case") << "minusc"
+                                          << "x"
+                                          << "MINUSC" << false;
+    QTest::newRow("password is exact") << "NIVEL3"
+                                       << "12345"
+                                       << "NIVEL3" << false;
 }
 
 void TstMainWindow::credentialsAreValues()
@@ -308,7 +338,8 @@ void TstMainWindow::f11OpensTheLogin()
     p.show();
     QVERIFY(QTest::qWaitForWindowActive(&p));
     QStringList abertas;
-    app::Navigation::ScopedExibidor exibidor([&](QWidget *tela) { abertas << tela->metaObject()->className(); });
+    app::Navigation::ScopedExibidor exibidor(
+        [&](QWidget *tela) { abertas << tela->metaObject()->className(); });
     QTest::keyClick(&p, Qt::Key_F11);
     QCOMPARE(abertas, QStringList{"TFrm_login"});
 }
@@ -327,18 +358,22 @@ void TstMainWindow::exitPaths_data()
     const QString logoff = "A T E N Ç Ã O ! ! !\rDeseja Fechar o sistema ?";
     const QString atualizar = "A T E N Ç Ã O ! ! !\rDeseja fazer atualização ?";
     const int sim = QMessageBox::Yes, nao = QMessageBox::No;
-    QTest::newRow("Sair do Sistema, menu, Yes") << "SairdoSistema1" << sim << sair << "DAVURUR" << true << false;
-    QTest::newRow("Sair do Sistema, menu, No") << "SairdoSistema1" << nao << sair << "DAVURUR" << false << false;
+    QTest::newRow("Sair do Sistema, menu, Yes")
+        << "SairdoSistema1" << sim << sair << "DAVURUR" << true << false;
+    QTest::newRow("Sair do Sistema, menu, No")
+        << "SairdoSistema1" << nao << sair << "DAVURUR" << false << false;
     QTest::newRow("Sair do Sistema, toolbar, Yes") << "btnsair" << sim << sair << "DAVURUR" << true << false;
     QTest::newRow("close box, Yes") << "close" << sim << fechar << "DAVURUR" << true << false;
     QTest::newRow("close box, No") << "close" << nao << fechar << "DAVURUR" << false << false;
     QTest::newRow("Logoff, menu, Yes") << "Logoff1" << sim << logoff << "DAVURUR" << true << true;
     QTest::newRow("Logoff, menu, No") << "Logoff1" << nao << logoff << "DAVURUR" << false << false;
     QTest::newRow("Fazer Logoof, toolbar, Yes") << "btn5" << sim << logoff << "DAVURUR" << true << true;
-    QTest::newRow("login Fechar") << "btn2" << sim << "" << "" << true << false;
-    QTest::newRow("login Atualizar, Yes") << "btnatualizar" << sim << atualizar << "Norvalis SISTEMAS" << true << false;
-    QTest::newRow("login Atualizar, No") << "btnatualizar" << nao << atualizar << "Norvalis SISTEMAS" << false
-                                         << false;
+    QTest::newRow("login Fechar") << "btn2" << sim << ""
+                                  << "" << true << false;
+    QTest::newRow("login Atualizar, Yes")
+        << "btnatualizar" << sim << atualizar << "Norvalis SISTEMAS" << true << false;
+    QTest::newRow("login Atualizar, No")
+        << "btnatualizar" << nao << atualizar << "Norvalis SISTEMAS" << false << false;
 }
 
 void TstMainWindow::exitPaths()
@@ -436,7 +471,8 @@ void TstMainWindow::loginShowsTheWorkstation()
     login.show();
     QVERIFY(QTest::qWaitForWindowExposed(&login));
     QVERIFY(DM->CDSlogin->isActive());
-    QCOMPARE(login.findChild<QLabel *>("lblversao")->text(), QStringLiteral("Versão....:") + MIRABELTA_VERSION);
+    QCOMPARE(login.findChild<QLabel *>("lblversao")->text(),
+             QStringLiteral("Versão....:") + MIRABELTA_VERSION);
     QVERIFY(login.findChild<QLabel *>("lbliplocal")->text().startsWith("Ip Local.:"));
     QCOMPARE(login.findChild<QLabel *>("lblipexterno")->text(), ipExterno);
     QCOMPARE(fx->http.urls, QStringList{fx->inst.ipEchoUrl()});

@@ -87,12 +87,16 @@ void TstSectorScreens::screens_data()
     QTest::addColumn<bool>("fechaPelaBarra");
     QTest::addColumn<bool>("f11Fecha");
     QTest::addColumn<QString>("figuraSair"); // empty: the screen has no exit picture
-    QTest::newRow("schools") << "TFormTelaEscolas" << "SME - GERENCIAMENTO DAVURUR" << false << false << "imgsair";
-    QTest::newRow("school life") << "TFormTelaVidaEscolar" << "SME - GERENCIAMENTO VIDA DAVURUR" << false << true
-                                 << "imgsair";
-    QTest::newRow("human resources") << "TFormTelaRH" << "SME - RECURSOS HUMANOS" << true << true << "imgsair";
-    QTest::newRow("schools' staff") << "TFormTelaEscolasRH" << "SME - RH ESCOLA" << true << false << "";
-    QTest::newRow("pedagogical") << "TFormTelaPedagogico" << "SME - SETOR PEDAGOGICO" << false << false << "";
+    QTest::newRow("schools") << "TFormTelaEscolas"
+                             << "SME - GERENCIAMENTO DAVURUR" << false << false << "imgsair";
+    QTest::newRow("school life") << "TFormTelaVidaEscolar"
+                                 << "SME - GERENCIAMENTO VIDA DAVURUR" << false << true << "imgsair";
+    QTest::newRow("human resources") << "TFormTelaRH"
+                                     << "SME - RECURSOS HUMANOS" << true << true << "imgsair";
+    QTest::newRow("schools' staff") << "TFormTelaEscolasRH"
+                                    << "SME - RH ESCOLA" << true << false << "";
+    QTest::newRow("pedagogical") << "TFormTelaPedagogico"
+                                 << "SME - SETOR PEDAGOGICO" << false << false << "";
 }
 
 void TstSectorScreens::screens()
@@ -182,7 +186,8 @@ void TstSectorScreens::wiring_data()
     row(v, "imgvagas", "TFormCadastroVagas");
     row(v, "Alunos1", "TFormCadastroAluno");
     row(v, "DocumentosparaMatricular1", "TRelDocMatricula");
-    for (const char *nada : {"Atendimento1", "imgatendimento", "Pesquisas1", "FolhaparaAssinar1", "PesquisarEscolas1"})
+    for (const char *nada :
+         {"Atendimento1", "imgatendimento", "Pesquisas1", "FolhaparaAssinar1", "PesquisarEscolas1"})
         row(v, nada, "");
 
     const char *r = "TFormTelaRH";
@@ -212,7 +217,8 @@ void TstSectorScreens::wiring()
     QFETCH(QString, tela);
     QFETCH(QString, controle);
     QFETCH(QString, destino);
-    std::unique_ptr<QWidget> origem = tela == "TFormPrincipal" ? std::make_unique<TFormPrincipal>() : criar(tela);
+    std::unique_ptr<QWidget> origem =
+        tela == "TFormPrincipal" ? std::make_unique<TFormPrincipal>() : criar(tela);
     // The wiring, not the levels: every item of the main window is made available first.
     for (QAction *a : origem->findChildren<QAction *>())
         a->setEnabled(true);
@@ -256,8 +262,8 @@ void TstSectorScreens::openingModes_data()
                           "TFormPesquisaCadastroEscolar"})
         QTest::newRow(c) << c << reutilizada << "";
     QTest::newRow("enrolment documents") << "TRelDocMatricula" << int(app::Abertura::Previa) << "";
-    for (const char *c : {"TFormCadastroVagas", "TFormCadastroVagasPesquisa", "TFormRHFreqCadastro", "TFrm_login",
-                          "TFormCadastroLogs", "TFormTela"})
+    for (const char *c : {"TFormCadastroVagas", "TFormCadastroVagasPesquisa", "TFormRHFreqCadastro",
+                          "TFrm_login", "TFormCadastroLogs", "TFormTela"})
         QTest::newRow(c) << c << modal << "";
 }
 
@@ -277,7 +283,9 @@ void TstSectorScreens::reusedScreensKeepTheirState()
     // A screen made here stands for any reused one: kept between openings with what was typed,
     // made again once it disposed of itself; a modal one is gone after its opening.
     int criadas = 0;
-    app::Destino reutilizada{"TFormDeTeste", app::Abertura::Reutilizada, "cdsaluno",
+    app::Destino reutilizada{"TFormDeTeste",
+                             app::Abertura::Reutilizada,
+                             "cdsaluno",
                              [&](QWidget *origem) -> QWidget * {
                                  ++criadas;
                                  auto *w = new QDialog(origem);

@@ -38,7 +38,8 @@ void TstStationLog::missingFolderIsCreated()
     const QString path = dir.filePath("Zavaziz/sub/MeuLog.log");
     seams::FixedClock clock(QDateTime(QDate(2024, 3, 5), QTime(7, 41, 9)));
     QVERIFY(TLogSemaphor::WriteLog(path, QStringLiteral("Criando o formulário."), true, false, true));
-    QCOMPARE(QString::fromUtf8(conteudo(path)), QStringLiteral("2024-03-05 07:41:09 - Criando o formulário.\r\n"));
+    QCOMPARE(QString::fromUtf8(conteudo(path)),
+             QStringLiteral("2024-03-05 07:41:09 - Criando o formulário.\r\n"));
 }
 
 void TstStationLog::writerFlags_data()
@@ -51,9 +52,12 @@ void TstStationLog::writerFlags_data()
     QTest::addColumn<QByteArray>("depois");
 
     const QByteArray antes = "linha antiga\r\n";
-    QTest::newRow("missing, no create") << false << false << false << true << false << QByteArray("<ausente>");
-    QTest::newRow("appends") << true << false << false << true << true << antes + "2024-12-31 23:05:00 - M\r\n";
-    QTest::newRow("overwrites") << true << true << true << true << true << QByteArray("2024-12-31 23:05:00 - M\r\n");
+    QTest::newRow("missing, no create")
+        << false << false << false << true << false << QByteArray("<ausente>");
+    QTest::newRow("appends") << true << false << false << true << true
+                             << antes + "2024-12-31 23:05:00 - M\r\n";
+    QTest::newRow("overwrites") << true << true << true << true << true
+                                << QByteArray("2024-12-31 23:05:00 - M\r\n");
     QTest::newRow("no timestamp") << true << false << false << false << true << antes + "M\r\n";
     QTest::newRow("missing, created") << false << true << true << false << true << QByteArray("M\r\n");
 }
@@ -85,11 +89,12 @@ void TstStationLog::unwritablePlaces()
     QFile bloqueio(dir.filePath("Zavaziz"));
     QVERIFY(bloqueio.open(QIODevice::WriteOnly));
     bloqueio.close();
-    QVERIFY(!TLogSemaphor::WriteLog(dir.filePath("Zavaziz/MeuLog.log"), QStringLiteral("x"), true, false, true));
+    QVERIFY(
+        !TLogSemaphor::WriteLog(dir.filePath("Zavaziz/MeuLog.log"), QStringLiteral("x"), true, false, true));
     // A file that cannot be opened (a folder has its name): an input/output error.
     QVERIFY(QDir(dir.path()).mkdir("pasta.log"));
-    QVERIFY_THROWS_EXCEPTION(TLog::IoError,
-                             TLogSemaphor::WriteLog(dir.filePath("pasta.log"), QStringLiteral("x"), true, false, true));
+    QVERIFY_THROWS_EXCEPTION(TLog::IoError, TLogSemaphor::WriteLog(dir.filePath("pasta.log"),
+                                                                   QStringLiteral("x"), true, false, true));
 }
 
 void TstStationLog::loadReadsLinesUnlessOnlyCaseDiffers()

@@ -45,8 +45,9 @@ private:
 
 QByteArray http(const QByteArray &status, const QByteArray &corpo)
 {
-    return "HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
-           QByteArray::number(corpo.size()) + "\r\nConnection: close\r\n\r\n" + corpo;
+    return "HTTP/1.1 " + status +
+           "\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(corpo.size()) +
+           "\r\nConnection: close\r\n\r\n" + corpo;
 }
 
 } // namespace
@@ -69,11 +70,16 @@ void TstWorkstation::versionText_data()
 {
     QTest::addColumn<QString>("versao");
     QTest::addColumn<QString>("texto");
-    QTest::newRow("four numbers") << "1.0.0.1" << "1.0.0.1";
-    QTest::newRow("leading zeros") << "02.10.003.4" << "2.10.3.4";
-    QTest::newRow("three numbers") << "1.0.0" << "";
-    QTest::newRow("not numbers") << "1.0.x.1" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("four numbers") << "1.0.0.1"
+                                  << "1.0.0.1";
+    QTest::newRow("leading zeros") << "02.10.003.4"
+                                   << "2.10.3.4";
+    QTest::newRow("three numbers") << "1.0.0"
+                                   << "";
+    QTest::newRow("not numbers") << "1.0.x.1"
+                                 << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TstWorkstation::versionText()

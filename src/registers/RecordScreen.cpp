@@ -357,19 +357,19 @@ QWidget *RecordScreen::addField(const QString &caption, const QString &objectNam
             e->setIntegerOnly(true);
             break;
         case Field::Date:
-            e->setEditMask(widgets::masks::data);
+            e->setEditMask(widgets::masks::date);
             break;
         case Field::Time:
-            e->setEditMask(widgets::masks::hora);
+            e->setEditMask(widgets::masks::hour);
             break;
         case Field::Phone:
-            e->setEditMask(widgets::masks::telefone);
+            e->setEditMask(widgets::masks::telephone);
             break;
         case Field::Cpf:
             e->setEditMask(widgets::masks::cpf);
             break;
         case Field::Cep:
-            e->setEditMask(widgets::masks::cep);
+            e->setEditMask(widgets::masks::postalCode);
             break;
         default:
             break;

@@ -44,11 +44,11 @@ private:
 
 // The masks of the registers.
 namespace masks {
-inline const QString data = QStringLiteral("!99/99/0000;1;_");
-inline const QString hora = QStringLiteral("!90:00:00>;1;_");
-inline const QString telefone = QStringLiteral("!\\(99\\)00000-0000;1;_");
+inline const QString date = QStringLiteral("!99/99/0000;1;_");
+inline const QString hour = QStringLiteral("!90:00:00>;1;_");
+inline const QString telephone = QStringLiteral("!\\(99\\)00000-0000;1;_");
 inline const QString cpf = QStringLiteral("000\\.000\\.000\\-00;1;_");
-inline const QString cep = QStringLiteral("00000\\-999;1;_");
+inline const QString postalCode = QStringLiteral("00000\\-999;1;_");
 } // namespace masks
 
 } // namespace widgets

@@ -99,7 +99,9 @@ void TstAuditLog::showingKeepsTheExternalAddress()
     QVERIFY(ShellFixture::entrar(*principal, "NIVEL5", "1234").aceito);
     fx->mensagens.shown.clear();
     tela.button(registers::Button::Novo)->click();
-    QCOMPARE(linhasNoServidor(fx->db.attachment()).last().last(), ip);
+    const auto linhas = linhasNoServidor(fx->db.attachment());
+    QCOMPARE(linhas.size(), 1);
+    QCOMPARE(linhas.first().last(), ip);
 }
 
 void TstAuditLog::novoRecordsAndSendsAtOnce_data()

@@ -22,14 +22,16 @@ ReportDefinition TRelDocMatricula::definition() const
 {
     ReportDefinition def;
     const QImage strip(installation().picturePath(app::InstallationData::Picture::EnrolmentDocuments));
-    const double width = def.page.printableSize().width();
+    // Clear of the band's frame on both sides.
+    const double inset = 2;
+    const double width = def.page.printableSize().width() - 2 * inset;
     const double height = strip.isNull() ? kSlot - 10 : width * strip.height() / strip.width();
     const double gap = (kSlot - height) / 2;
 
     Band &band = def.addBand(BandKind::Title, kSlot * kStripsInBand, FrameAll);
     for (int i = 0; i < kStripsInBand; ++i)
-        band.elements.append(image(QRectF(0, i * kSlot + gap, width, height), strip));
-    def.pageElements.append(image(QRectF(0, kStripsInBand * kSlot + gap, width, height), strip));
+        band.elements.append(image(QRectF(inset, i * kSlot + gap, width, height), strip));
+    def.pageElements.append(image(QRectF(inset, kStripsInBand * kSlot + gap, width, height), strip));
     return def;
 }
 

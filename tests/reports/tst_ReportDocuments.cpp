@@ -1,7 +1,9 @@
 // The letterhead forms, the school list, the enrolment-documents sheet, the three ways of opening
 // a document, and the preview window's paging, saving and printing.
 #include "ReportFixture.h"
+#include "registers/TFormCadastroEscola.h"
 #include "reports/Letterhead.h"
+#include "reports/ReportHooks.h"
 #include "reports/ReportOpeners.h"
 #include "reports/ReportPreview.h"
 #include "reports/TFormRelCadastroEscola.h"
@@ -16,6 +18,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -68,6 +72,7 @@ private slots:
     void freshModalIsOwnedByTheCaller();
     void keptAndPreparedIsReusedAndPreparedAgain();
     void createdAtStartOnlyShowsThePreview();
+    void schoolRegisterPrintsWhatItShows();
     void previewPagesAndFitsThePage();
     void previewSavesPdfAndPrintsThroughTheSeam();
 };
@@ -417,6 +422,50 @@ void TstReportDocuments::createdAtStartOnlyShowsThePreview()
     QCOMPARE(preview.shown[0].report.data(), made);
     QCOMPARE(preview.shown[0].pages.detailCount, 1);
     delete made;
+}
+
+void TstReportDocuments::schoolRegisterPrintsWhatItShows()
+{
+    ReportFixture fx;
+    fx.schools({"E.M. SANTA LUZIA", "CMEI GIRASSOL", "E.M. JOAQUIM NOGUEIRA", "CMEI ARCO-IRIS"});
+    RecordingPreview preview;
+    ScopedPreview guard(&preview);
+    seams::RecordingMessages messages;
+    seams::ScopedMessages messagesGuard(&messages);
+    reports::ligaTelas();
+    QStringList onScreen;
+    {
+        TFormCadastroEscola screen(fx.dm());
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        auto *busca = screen.findChild<QLineEdit *>(QStringLiteral("Editbusca"));
+        auto *imprimir = screen.findChild<QPushButton *>(QStringLiteral("bntimprimir"));
+        QVERIFY(busca && imprimir);
+        QTest::keyClicks(busca, QStringLiteral("E.M."));
+        // What the grid shows, in the screen's own order.
+        auto *ds = fx.dm().cds_escola;
+        for (int row = 0; row < ds->recordCount(); ++row)
+            onScreen << ds->visibleValue(row, ds->fieldIndex(QStringLiteral("ESCOLA"))).toString();
+        imprimir->click();
+        busca->clear();
+        imprimir->click();
+        screen.close();
+    }
+    TFormCadastroEscola::abrirRelatorio = nullptr;
+    QVERIFY2(messages.shown.isEmpty(), qPrintable(messages.texts().join(QLatin1Char('\n'))));
+    QCOMPARE(preview.shown.size(), 2);
+    QCOMPARE(preview.shown[0].mode, PreviewMode::Modeless);
+    QCOMPARE(preview.shown[0].report.data(), preview.shown[1].report.data());
+    QStringList printed;
+    for (const PlacedElement &e : preview.shown[0].pages.pages[0].elements)
+        if (e.band == BandKind::Detail && e.kind == ElementKind::Field &&
+            e.text.contains(QLatin1String("E.M.")))
+            printed << e.text;
+    QCOMPARE(onScreen.size(), 2);
+    QCOMPARE(printed, onScreen);
+    QCOMPARE(preview.shown[0].pages.pages[0].textsOf(BandKind::Summary), (QStringList{"Registro:", "2"}));
+    QCOMPARE(preview.shown[1].pages.pages[0].textsOf(BandKind::Summary), (QStringList{"Registro:", "4"}));
+    delete TFormRelCadastroEscola::shared().data();
 }
 
 void TstReportDocuments::previewPagesAndFitsThePage()

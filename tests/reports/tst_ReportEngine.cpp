@@ -61,6 +61,7 @@ private slots:
     void unknownFieldIsRefused();
     void pdfCarriesEveryPage();
     void pdfToUnwritablePathFails();
+    void framesStayVisibleOverPictures();
 };
 
 void TstReportEngine::listingPages_data()
@@ -287,6 +288,24 @@ void TstReportEngine::pdfToUnwritablePathFails()
     QVERIFY(!ReportPainter::writePdf(ReportLayout::layout(def), QStringLiteral("/nonexistent/dir/x.pdf"), {},
                                      &error));
     QVERIFY(!error.isEmpty());
+}
+
+void TstReportEngine::framesStayVisibleOverPictures()
+{
+    // A white picture filling its framed band, and a page element picture over the page footer.
+    QImage white(50, 50, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    ReportDefinition def;
+    def.addBand(BandKind::Title, 50, FrameAll).elements.append(image(QRectF(0, 0, 190, 50), white));
+    const PageModel model = ReportLayout::layout(def);
+    const double dpi = 254; // 10 dots per millimetre
+    const QImage page = ReportPainter::renderPage(model, 0, dpi);
+    QCOMPARE(page.size(), QSize(2100, 2970));
+    // The band spans 10..200 mm across and 10..60 mm down.
+    for (const QPoint &onFrame : {QPoint(100, 350), QPoint(2000, 350), QPoint(1000, 100), QPoint(1000, 600)})
+        QVERIFY2(qGray(page.pixel(onFrame)) < 128,
+                 qPrintable(QStringLiteral("%1,%2").arg(onFrame.x()).arg(onFrame.y())));
+    QCOMPARE(qGray(page.pixel(1000, 350)), 255);
 }
 
 QTEST_MAIN(TstReportEngine)

@@ -69,10 +69,16 @@ void ReportPainter::paintPage(QPainter &painter, const PageModel &model, int pag
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Frames go over their band's pictures and backgrounds, so a picture as wide as its band does
+    // not hide the frame; page elements come last, as the layout placed them.
+    for (const PlacedElement &e : pg.elements)
+        if (e.band)
+            paintElement(painter, e, dotsPerMm);
     for (const PlacedBand &band : pg.bands)
         paintFrame(painter, band, dotsPerMm);
     for (const PlacedElement &e : pg.elements)
-        paintElement(painter, e, dotsPerMm);
+        if (!e.band)
+            paintElement(painter, e, dotsPerMm);
     painter.restore();
 }
 

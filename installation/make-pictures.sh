@@ -110,7 +110,7 @@ $CONVERT -size 900x500 xc:white \
 
 # Enrolment-documents slip, once (for the referral letter) and three side by side (the sheet of slips).
 $CONVERT -size 760x420 xc:white -stroke black -strokewidth 3 -fill none -draw 'rectangle 4,4 755,415' \
-    -stroke none -fill black -font "$FONTB" -pointsize 27 -gravity northwest \
+    -stroke none -fill black -font "$FONTB" -pointsize 25 -gravity northwest \
     -annotate +24+22 'DOCUMENTOS NECESSÁRIOS PARA MATRÍCULA:' \
     -font "$FONT" -pointsize 22 \
     -annotate +30+90 '► CERTIDÃO DE NASCIMENTO E CPF (SE TIVER)' \
@@ -122,7 +122,7 @@ $CONVERT -size 760x420 xc:white -stroke black -strokewidth 3 -fill none -draw 'r
     -annotate +58+372 '(ALUNOS DO ENSINO FUNDAMENTAL)' \
     documentos_necessarios.png
 $CONVERT documentos_necessarios.png \( documentos_necessarios.png \) \( documentos_necessarios.png \) \
-    -bordercolor white -border 10 +append documentos_matricula.png
+    -bordercolor white -border 10 +append +repage documentos_matricula.png
 
 # Small files: these pictures are copied beside every workstation's program.
 for f in *.png; do

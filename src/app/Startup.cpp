@@ -3,6 +3,7 @@
 #include "app/Navigation.h"
 #include "app/TDM.h"
 #include "app/TFormPrincipal.h"
+#include "reports/ReportHooks.h"
 #include "seams/Messages.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int run(const QString &programDir, bool runLoop)
         return 1;
     }
     DM = dm.get();
+    reports::ligaTelas();
     principal->show();
     const int code = runLoop ? QApplication::exec() : 0;
     // Windows go before the data module they work on.

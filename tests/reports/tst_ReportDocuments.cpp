@@ -507,6 +507,9 @@ void TstReportDocuments::previewPagesAndFitsThePage()
     QTRY_VERIFY(image->width() > 900 * 0.6);
     QVERIFY(image->height() <= area->viewport()->height());
 
+    const QString out = qEnvironmentVariable("MIRABELTA_REPORT_OUT");
+    if (!out.isEmpty())
+        preview->grab().save(out + QStringLiteral("/preview.png"));
     preview->findChild<QToolButton *>(QStringLiteral("bntFechar"))->click();
     QTRY_VERIFY(!alive);
 }

@@ -78,6 +78,23 @@ PainelVagas::PainelVagas(data::TableDataset *vagas, Tipo tipo, QWidget *owner)
     negrito.setBold(true);
     grid_->setFont(negrito);
     grid_->setItemDelegate(new CoresNaSelecao(grid_));
+    // The school names are long: their column takes the room left by the others.
+    auto larguras = [this] {
+        QHeaderView *h = grid_->horizontalHeader();
+        if (h->count() < 5)
+            return;
+        const int ch = grid_->fontMetrics().averageCharWidth();
+        h->setStretchLastSection(false);
+        h->setSectionResizeMode(0, QHeaderView::Stretch);
+        const int widths[] = {0, 6, 32, 14, 6};
+        for (int c = 1; c < 5; ++c) {
+            h->setSectionResizeMode(c, QHeaderView::Interactive);
+            h->resizeSection(c, ch * widths[c] + 12);
+        }
+    };
+    connect(grid_->model(), &QAbstractItemModel::modelReset, this, larguras);
+    connect(grid_->model(), &QAbstractItemModel::columnsInserted, this, larguras);
+    larguras();
     const QColor fundo = owner->palette().color(QPalette::Window);
     const QPalette paleta = owner->palette();
     if (tipo_ == Tipo::Cadastro) {
@@ -231,6 +248,9 @@ QComboBox *PainelVagas::lista(const QString &name, const QStringList &items, QWi
     c->addItems(items);
     c->setCurrentIndex(-1);
     c->setMaxVisibleItems(20);
+    c->setPlaceholderText(name.contains(QLatin1String("Escola"))  ? QStringLiteral("Escola")
+                          : name.contains(QLatin1String("Serie")) ? QStringLiteral("Serie")
+                                                                  : QStringLiteral("Turno"));
     if (parent->layout())
         parent->layout()->addWidget(c);
     return c;

@@ -23,8 +23,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -733,6 +735,18 @@ void TstVagas::listingFromSearch()
     const reports::PageModel &pages = f.preview.shown[0].pages;
     QCOMPARE(pages.detailCount, 5);
     QCOMPARE(pages.pages[0].textsOf(reports::BandKind::Summary), (QStringList{"Registro:", "5"}));
+    // The saved file carries the same texts.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("vagas.pdf"));
+    QVERIFY(reports::ReportPainter::writePdf(pages, pdf));
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY2(text.waitForFinished(30000) && text.exitCode() == 0, "pdftotext (poppler-utils) is needed");
+    const QString out = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY(out.contains(QStringLiteral("RELATORIO GERAL -VAGAS")));
+    QVERIFY(
+        out.contains(QRegularExpression(QStringLiteral("E\\.M\\. SANT'ANA +NOTURNO +1° PERIODO +0 +10"))));
+    QVERIFY(out.contains(QRegularExpression(QStringLiteral("Registro: +5"))));
 
     // A filter letting nothing through: header and column heads, no line.
     QVERIFY(pick(&screen, "ComboEscolaBusca", QStringLiteral("E.E. TIRADENTES")));

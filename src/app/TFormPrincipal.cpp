@@ -24,6 +24,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <stdexcept>
 
 namespace {
 
@@ -139,8 +140,17 @@ QAction *TFormPrincipal::acao(QMenu *menu, const QString &nome, const QString &t
 {
     QAction *a = menu->addAction(texto);
     a->setObjectName(nome);
+    acoes_.insert(nome, a);
     if (!destino.isEmpty())
         connect(a, &QAction::triggered, this, [this, destino] { app::Navigation::abrir(destino, this); });
+    return a;
+}
+
+QAction *TFormPrincipal::acaoPorNome(const QString &nome) const
+{
+    QAction *a = acoes_.value(nome);
+    if (!a)
+        throw std::logic_error("ação inexistente: " + nome.toStdString());
     return a;
 }
 
@@ -150,6 +160,7 @@ void TFormPrincipal::criarMenus()
         QMenu *m = pai ? pai->addMenu(texto) : menuBar()->addMenu(texto);
         m->setObjectName(nome + QStringLiteral("Menu"));
         m->menuAction()->setObjectName(nome);
+        acoes_.insert(nome, m->menuAction());
         return m;
     };
 
@@ -219,7 +230,7 @@ void TFormPrincipal::criarMenus()
     // Before any login only "Ajuda?" and the two shown toolbar buttons work.
     for (const char *nome :
          {"Setor", "Relatorios1", "Administracao2", "Utilitarios1", "Sair1", "Administracao1"})
-        findChild<QAction *>(QString::fromLatin1(nome))->setEnabled(false);
+        acaoPorNome(QString::fromLatin1(nome))->setEnabled(false);
 }
 
 void TFormPrincipal::criarBarraFerramentas()
@@ -231,6 +242,7 @@ void TFormPrincipal::criarBarraFerramentas()
     auto botao = [&](const char *nome, const QString &dica, QStyle::StandardPixmap figura, bool visivel) {
         QAction *a = barra->addAction(style()->standardIcon(figura), dica);
         a->setObjectName(QString::fromLatin1(nome));
+        acoes_.insert(a->objectName(), a);
         a->setToolTip(dica);
         a->setVisible(visivel);
         return a;
@@ -308,9 +320,9 @@ void TFormPrincipal::aplicarNivel(int nivel)
             else
                 horaFunc_->stop();
         } else if (nome.startsWith(QLatin1String("btn"))) {
-            findChild<QAction *>(nome)->setVisible(ligado);
+            acaoPorNome(nome)->setVisible(ligado);
         } else {
-            findChild<QAction *>(nome)->setEnabled(ligado);
+            acaoPorNome(nome)->setEnabled(ligado);
         }
     }
 }

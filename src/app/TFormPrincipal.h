@@ -1,6 +1,7 @@
 #pragma once
 // The main window "SISTEMA GESTAO SME": menus and toolbar that the login's level opens, the
 // background picture, the status bar clock, the 20:00 shutdown and the exit paths.
+#include <QHash>
 #include <QMainWindow>
 
 class QLabel;
@@ -40,6 +41,11 @@ private:
     QAction *acao(QMenu *menu, const QString &nome, const QString &texto, const QString &destino = {});
     void escreverLog(const QString &mensagem);
 
+    QAction *acaoPorNome(const QString &nome) const;
+
+    // The window's own actions by objectName: screens it opens are its children and have
+    // actions of the same names.
+    QHash<QString, QAction *> acoes_;
     QLabel *paineis_[5] = {};
     QTimer *tmr1_ = nullptr;
     QTimer *horaFunc_ = nullptr;

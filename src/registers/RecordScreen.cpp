@@ -273,6 +273,16 @@ void RecordScreen::relabel(Button b, const QString &caption, const QString &hint
     }
 }
 
+void RecordScreen::setButtonOrder(const QList<Button> &order)
+{
+    int at = 0;
+    for (Button b : order)
+        if (QPushButton *btn = button(b)) {
+            bar_->removeWidget(btn);
+            bar_->insertWidget(at++, btn);
+        }
+}
+
 QPushButton *RecordScreen::addBarButton(const QString &objectName, const QString &caption,
                                         const QString &hint)
 {

@@ -75,16 +75,16 @@ class RecordScreen : public QDialog {
     Q_OBJECT
 public:
     struct Declaration {
-        QString title;                         // window caption
-        QString header;                        // text of the header band
+        QString title = {};                    // window caption
+        QString header = {};                   // text of the header band
         data::TableDataset *dataset = nullptr; // the table dataset of the data module
-        QString keyField;                      // filled from the generator by "Novo"
-        QString keyGenerator;                  // "SP_GEN_SERIE_ID"; empty: "Novo" draws no key
-        QString requiredControl;               // objectName of the control "Salvar" requires
-        QString search;                        // "SERIE like "; empty: the box filters nothing
-        QString variants;                      // "O, R+, E, X"
+        QString keyField = {};                 // filled from the generator by "Novo"
+        QString keyGenerator = {};             // "SP_GEN_SERIE_ID"; empty: "Novo" draws no key
+        QString requiredControl = {};          // objectName of the control "Salvar" requires
+        QString search = {};                   // "SERIE like "; empty: the box filters nothing
+        QString variants = {};                 // "O, R+, E, X"
         QString searchCaption = QStringLiteral("Pesquisar");
-        QString dataLink; // objectName of the data link ("dsserie")
+        QString dataLink = {}; // objectName of the data link ("dsserie")
         Buttons buttons = kAllButtons;
         bool searchBand = true; // the band with the search box
         bool grid = true;
@@ -148,6 +148,8 @@ protected:
     void setGridColumns(const QList<data::DatasetModel::ColumnSpec> &columns);
     // An extra button at the end of the bar, enabled in both states.
     QPushButton *addBarButton(const QString &objectName, const QString &caption, const QString &hint);
+    // Puts the bar's buttons in this order (left to right), before any extra button.
+    void setButtonOrder(const QList<Button> &order);
     // Relabels a button of the bar (edit-only screens: "Gravar", "Editar", "Cancelar").
     void relabel(Button b, const QString &caption, const QString &hint);
     // A place between the search band and the grid for what a member adds there.

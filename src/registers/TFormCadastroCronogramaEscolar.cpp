@@ -25,6 +25,7 @@ TFormCadastroCronogramaEscolar::TFormCadastroCronogramaEscolar(TDM &dm, QWidget 
     relabel(Button::Editar, QStringLiteral("Editar"), QStringLiteral("Editar"));
     relabel(Button::Cancelar, QStringLiteral("Cancelar"), QString());
     relabel(Button::Sair, QStringLiteral("Sair"), QStringLiteral("Sair"));
+    setButtonOrder({Button::Gravar, Button::Editar, Button::Cancelar, Button::Sair});
     addField(QStringLiteral("ID"), QStringLiteral("dbid"), QStringLiteral("ID"), Field::Display, 8);
     newFieldRow(QStringLiteral("VEZEDUDE INFANTIL"));
     addField(QStringLiteral("DATA INICIAL"), QStringLiteral("db_data_i_ed_i"), QStringLiteral("DATA_I_E_I"),

@@ -11,7 +11,10 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QPainter>
+#include <QPolygon>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -33,6 +36,33 @@ public:
             o.state &= ~QStyle::State_Selected;
         QStyledItemDelegate::paint(painter, o, index);
     }
+};
+
+// The row indicator: a marker beside the current row, the one sign of selection a coloured row has.
+class IndicadorDeLinha : public QHeaderView {
+public:
+    explicit IndicadorDeLinha(QTableView *view) : QHeaderView(Qt::Vertical, view), view_(view) {}
+
+protected:
+    void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override
+    {
+        QHeaderView::paintSection(painter, rect, logicalIndex);
+        if (!view_->selectionModel() || view_->selectionModel()->currentIndex().row() != logicalIndex)
+            return;
+        painter->save();
+        painter->setClipping(false);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().color(QPalette::Highlight));
+        const int h = std::max(4, rect.height() / 3);
+        const int x = rect.right() - h - 2;
+        const int y = rect.center().y();
+        painter->drawPolygon(QPolygon({QPoint(x, y - h), QPoint(x + h, y), QPoint(x, y + h)}));
+        painter->restore();
+    }
+
+private:
+    QTableView *view_;
 };
 
 QColor corDoTurno(const QString &turno, const QPalette &palette)
@@ -78,6 +108,16 @@ PainelVagas::PainelVagas(data::TableDataset *vagas, Tipo tipo, QWidget *owner)
     negrito.setBold(true);
     grid_->setFont(negrito);
     grid_->setItemDelegate(new CoresNaSelecao(grid_));
+    {
+        const int altura = grid_->verticalHeader()->defaultSectionSize();
+        auto *indicador = new IndicadorDeLinha(grid_);
+        grid_->setVerticalHeader(indicador);
+        indicador->setDefaultSectionSize(altura);
+        indicador->setSectionResizeMode(QHeaderView::Fixed);
+        indicador->setMinimumWidth(indicador->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+        connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, indicador,
+                [indicador] { indicador->viewport()->update(); });
+    }
     // The school names are long: their column takes the room left by the others.
     auto larguras = [this] {
         QHeaderView *h = grid_->horizontalHeader();

@@ -190,16 +190,35 @@ void encodeField(const FieldDef &def, const fb::Value &v, std::vector<char> &out
     }
 }
 
+char *RowArena::allocate(size_t bytes)
+{
+    bytes = (bytes + 7) & ~size_t(7); // keeps every row's header aligned
+    if (used_ + bytes > capacity_) {
+        capacity_ = std::max<size_t>(bytes, 1 << 20);
+        blocks_.emplace_back(new char[capacity_]);
+        used_ = 0;
+        reserved_ += capacity_;
+    }
+    char *p = blocks_.back().get() + used_;
+    used_ += bytes;
+    return p;
+}
+
 PackedRow PackedRow::build(const std::vector<FieldDef> &defs, const std::vector<char> &payload,
-                           const std::vector<uint32_t> &ends, const std::vector<bool> &nulls)
+                           const std::vector<uint32_t> &ends, const std::vector<bool> &nulls, RowArena *arena)
 {
     const size_t n = defs.size();
     const bool wide = payload.size() > 0xFFFF;
     const size_t bitmap = (n + 7) / 8;
     const size_t total = kHeader + bitmap + n * (wide ? 4 : 2) + payload.size();
     PackedRow row;
-    row.data_.reset(new char[total]);
-    char *p = row.data_.get();
+    if (arena) {
+        row.data_ = arena->allocate(total);
+    } else {
+        row.data_ = new char[total];
+        row.owned_ = true;
+    }
+    char *p = row.data_;
     const Header h{uint32_t(total), uint16_t(n), uint8_t(wide), 0};
     std::memcpy(p, &h, sizeof h);
     p += kHeader;
@@ -227,8 +246,9 @@ PackedRow PackedRow::clone() const
 {
     PackedRow r;
     if (data_) {
-        r.data_.reset(new char[header().total]);
-        std::memcpy(r.data_.get(), data_.get(), header().total);
+        r.data_ = new char[header().total];
+        r.owned_ = true;
+        std::memcpy(r.data_, data_, header().total);
     }
     return r;
 }
@@ -249,7 +269,7 @@ PackedRow PackedRow::fromValues(const std::vector<FieldDef> &defs, const QList<f
 }
 
 PackedRow PackedRow::fromResult(const std::vector<FieldDef> &defs, const fb::ResultSet &rs,
-                                std::vector<char> &payload)
+                                std::vector<char> &payload, RowArena *arena)
 {
     const auto &cols = rs.columns();
     payload.clear();
@@ -327,7 +347,7 @@ PackedRow PackedRow::fromResult(const std::vector<FieldDef> &defs, const fb::Res
         }
         ends[i] = uint32_t(payload.size());
     }
-    return build(defs, payload, ends, nulls);
+    return build(defs, payload, ends, nulls, arena);
 }
 
 fb::Value PackedRow::value(const std::vector<FieldDef> &defs, int field) const

@@ -51,19 +51,55 @@ struct FieldDef {
     static FieldDef fromColumn(const fb::Column &c);
 };
 
+// Memory for the rows of one load: blocks filled one row after another and freed together, so
+// rows read in load order sit next to each other.
+class RowArena {
+public:
+    char *allocate(size_t bytes);
+    size_t bytes() const { return reserved_; }
+
+private:
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    size_t used_ = 0, capacity_ = 0, reserved_ = 0;
+};
+
 // One row, packed into a single allocation: a null bitmap, the end offset of every field and the
 // fields' bytes (text as UTF-8, numbers in native form). Reading a field is one index, no decoding.
 class PackedRow {
 public:
     PackedRow() = default;
-    PackedRow(PackedRow &&) noexcept = default;
-    PackedRow &operator=(PackedRow &&) noexcept = default;
+    ~PackedRow()
+    {
+        if (owned_)
+            delete[] data_;
+    }
+    PackedRow(PackedRow &&o) noexcept : data_(o.data_), owned_(o.owned_)
+    {
+        o.data_ = nullptr;
+        o.owned_ = false;
+    }
+    PackedRow &operator=(PackedRow &&o) noexcept
+    {
+        if (this != &o) {
+            if (owned_)
+                delete[] data_;
+            data_ = o.data_;
+            owned_ = o.owned_;
+            o.data_ = nullptr;
+            o.owned_ = false;
+        }
+        return *this;
+    }
+    PackedRow(const PackedRow &) = delete;
+    PackedRow &operator=(const PackedRow &) = delete;
     PackedRow clone() const;
 
-    bool isValid() const { return bool(data_); }
+    bool isValid() const { return data_ != nullptr; }
+    // False for rows that live in the arena of their load.
+    bool isOwned() const { return owned_; }
     bool isNull(int field) const
     {
-        const auto *bits = reinterpret_cast<const uint8_t *>(data_.get()) + kHeader;
+        const auto *bits = reinterpret_cast<const uint8_t *>(data_) + kHeader;
         return bits[field >> 3] & (1u << (field & 7));
     }
     QByteArrayView bytes(int field) const
@@ -86,7 +122,7 @@ public:
     static PackedRow fromValues(const std::vector<FieldDef> &defs, const QList<fb::Value> &values);
     // Builds a row straight from the current message of a result set; blobs are read whole.
     static PackedRow fromResult(const std::vector<FieldDef> &defs, const fb::ResultSet &rs,
-                                std::vector<char> &scratch);
+                                std::vector<char> &scratch, RowArena *arena = nullptr);
 
 private:
     struct Header {
@@ -96,11 +132,11 @@ private:
         uint8_t pad;
     };
     static constexpr size_t kHeader = sizeof(Header);
-    const Header &header() const { return *reinterpret_cast<const Header *>(data_.get()); }
+    const Header &header() const { return *reinterpret_cast<const Header *>(data_); }
     size_t bitmapBytes() const { return (size_t(header().fields) + 7) / 8; }
     uint32_t end(int field) const
     {
-        const char *offs = data_.get() + kHeader + bitmapBytes();
+        const char *offs = data_ + kHeader + bitmapBytes();
         if (header().wide) {
             uint32_t v;
             std::memcpy(&v, offs + size_t(field) * 4, 4);
@@ -112,12 +148,14 @@ private:
     }
     const char *payload() const
     {
-        return data_.get() + kHeader + bitmapBytes() + size_t(header().fields) * (header().wide ? 4 : 2);
+        return data_ + kHeader + bitmapBytes() + size_t(header().fields) * (header().wide ? 4 : 2);
     }
     static PackedRow build(const std::vector<FieldDef> &defs, const std::vector<char> &payload,
-                           const std::vector<uint32_t> &ends, const std::vector<bool> &nulls);
+                           const std::vector<uint32_t> &ends, const std::vector<bool> &nulls,
+                           RowArena *arena = nullptr);
 
-    std::unique_ptr<char[]> data_;
+    char *data_ = nullptr;
+    bool owned_ = false;
 };
 
 // Encodes one value into the field's stored bytes; throws fb::ConversionError when it does not fit.

@@ -198,15 +198,17 @@ void TableDataset::load()
         defs.push_back(d);
     }
     std::deque<Rec> rows;
+    auto arena = std::make_unique<RowArena>();
     {
         auto rs = stmt.openCursor(paramValues_);
         std::vector<char> scratch;
         while (rs->next())
-            rows.push_back(Rec{PackedRow::fromResult(defs, *rs, scratch), {}, RowStatus::Unchanged, 0});
+            rows.push_back(Rec{PackedRow::fromResult(defs, *rs, scratch, arena.get()), {}, RowStatus::Unchanged, 0});
     }
     tra.commit();
     fields_ = std::move(defs);
-    store_ = std::move(rows);
+    store_ = std::move(rows); // the old rows go before the arena that holds them
+    arena_ = std::move(arena);
     sortIndex_ = sortField_.isEmpty() ? -1 : fieldIndex(sortField_);
     if (!sortField_.isEmpty() && sortIndex_ < 0)
         throw DataError(QStringLiteral("%1: campo '%2' não encontrado").arg(name_, sortField_));
@@ -226,6 +228,7 @@ void TableDataset::close()
     for (TableDataset *d : details_)
         d->close();
     store_.clear();
+    arena_.reset();
     ordered_.clear();
     view_.clear();
     buffer_.clear();
@@ -533,7 +536,8 @@ void TableDataset::post()
     inserting_ = modified_ = false;
     buffer_.clear();
     state_ = State::Browse;
-    rebuildView(rec);
+    placeInOrder(rec);
+    refilter(rec);
     emit stateChanged();
     emit rowsChanged();
     emit currentChanged();
@@ -596,6 +600,7 @@ void TableDataset::remove()
     const int pos = cursor_;
     ordered_.erase(std::find(ordered_.begin(), ordered_.end(), rec));
     view_.erase(view_.begin() + pos);
+    computeAggregates();
     setCursor(pos, false);
     emit rowsChanged();
     emit currentChanged();
@@ -609,37 +614,137 @@ bool TableDataset::rowLess(const Rec *a, const Rec *b) const
     return compareField(fields_[size_t(sortIndex_)], a->current, b->current, sortIndex_) < 0;
 }
 
-bool TableDataset::linkMatches(const Rec &rec) const
+namespace {
+
+// An order-preserving 64-bit prefix of a field: equal prefixes need a full comparison only for
+// text longer than eight bytes.
+uint64_t sortPrefix(const FieldDef &f, const PackedRow &row, int i)
 {
-    if (!master_)
-        return true;
-    const int di = fieldIndex(detailField_);
-    if (!master_->isActive() || di < 0)
-        return false;
-    const fb::Value m =
-        master_->isEmpty() && !master_->isEditing() ? fb::Value() : master_->value(masterField_);
-    if (m.isNull())
-        return false;
-    return rec.current.value(fields_, di) ==
-           PackedRow::fromValues({fields_[size_t(di)]}, {m}).value({fields_[size_t(di)]}, 0);
+    constexpr uint64_t kSign = uint64_t(1) << 63;
+    switch (f.type) {
+    case FieldType::Integer:
+    case FieldType::Date: return uint64_t(int64_t(row.scalar<int32_t>(i))) ^ kSign;
+    case FieldType::Bigint:
+    case FieldType::Decimal: return uint64_t(row.scalar<qint64>(i)) ^ kSign;
+    case FieldType::Time: return row.scalar<uint32_t>(i);
+    case FieldType::Boolean: return row.scalar<uint8_t>(i);
+    case FieldType::Double: {
+        uint64_t bits;
+        const double d = row.scalar<double>(i);
+        std::memcpy(&bits, &d, 8);
+        return (bits & kSign) ? ~bits : bits | kSign;
+    }
+    case FieldType::Timestamp: {
+        const auto b = row.bytes(i);
+        int32_t day;
+        uint32_t t;
+        std::memcpy(&day, b.data(), 4);
+        std::memcpy(&t, b.data() + 4, 4);
+        return (uint64_t(uint32_t(day) ^ 0x80000000u) << 32) | t;
+    }
+    case FieldType::Text:
+    case FieldType::FixedText:
+    case FieldType::Memo:
+    case FieldType::Blob: {
+        const auto b = row.bytes(i);
+        uint64_t key = 0;
+        const qsizetype n = std::min<qsizetype>(8, b.size());
+        for (qsizetype k = 0; k < n; ++k)
+            key |= uint64_t(uint8_t(b[k])) << (56 - 8 * k);
+        return key;
+    }
+    }
+    return 0;
 }
 
-void TableDataset::rebuildView(Rec *keep)
+} // namespace
+
+void TableDataset::rebuildOrder()
 {
     ordered_.clear();
     ordered_.reserve(store_.size());
-    for (Rec &r : store_)
-        if (r.status != RowStatus::Deleted)
-            ordered_.push_back(&r);
-    if (sortIndex_ >= 0)
-        std::stable_sort(ordered_.begin(), ordered_.end(),
-                         [this](const Rec *a, const Rec *b) { return rowLess(a, b); });
+    if (sortIndex_ < 0) {
+        for (Rec &r : store_)
+            if (r.status != RowStatus::Deleted && &r != pendingInsert())
+                ordered_.push_back(&r);
+        return;
+    }
+    // Sort on keys copied out of the rows: the comparisons stay in one contiguous array.
+    struct Key {
+        uint64_t prefix;
+        Rec *rec;
+    };
+    const int fi = sortIndex_;
+    const FieldDef &f = fields_[size_t(fi)];
+    std::vector<Key> keys;
+    keys.reserve(store_.size());
+    for (Rec &r : store_) {
+        if (r.status == RowStatus::Deleted || &r == pendingInsert())
+            continue;
+        if (r.current.isNull(fi))
+            ordered_.push_back(&r); // NULL first, in load order
+        else
+            keys.push_back({sortPrefix(f, r.current, fi), &r});
+    }
+    const bool text = f.isText() || f.type == FieldType::Blob;
+    std::stable_sort(keys.begin(), keys.end(), [fi, text](const Key &a, const Key &b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        if (!text)
+            return false;
+        return a.rec->current.bytes(fi).compare(b.rec->current.bytes(fi)) < 0;
+    });
+    for (const Key &k : keys)
+        ordered_.push_back(k.rec);
+}
+
+void TableDataset::placeInOrder(Rec *rec)
+{
+    const auto it = std::find(ordered_.begin(), ordered_.end(), rec);
+    if (sortIndex_ < 0) {
+        if (it == ordered_.end())
+            ordered_.push_back(rec); // a new row goes after the rows loaded before it
+        return;
+    }
+    if (it != ordered_.end())
+        ordered_.erase(it);
+    ordered_.insert(std::upper_bound(ordered_.begin(), ordered_.end(), rec,
+                                     [this](const Rec *a, const Rec *b) { return rowLess(a, b); }),
+                    rec);
+}
+
+void TableDataset::refilter(Rec *keep)
+{
     view_.clear();
     view_.reserve(ordered_.size());
     const bool useFilter = filtered_ && filterExpr_ && !filterExpr_->acceptsAll();
-    for (Rec *r : ordered_)
-        if (linkMatches(*r) && (!useFilter || filterExpr_->matches(r->current)))
+    // A detail shows the rows whose link field holds the master's current value: that value is
+    // packed once, then compared byte for byte.
+    int linkField = -1;
+    QByteArray linkBytes;
+    bool linkOk = true;
+    if (master_) {
+        linkField = fieldIndex(detailField_);
+        linkOk = false;
+        if (linkField >= 0 && master_->isActive() && (!master_->isEmpty() || master_->isEditing())) {
+            const fb::Value m = master_->value(masterField_);
+            if (!m.isNull()) {
+                const FieldDef &lf = fields_[size_t(linkField)];
+                linkBytes = PackedRow::fromValues({lf}, {m}).bytes(0).toByteArray();
+                linkOk = true;
+            }
+        }
+    }
+    if (linkOk) {
+        for (Rec *r : ordered_) {
+            if (linkField >= 0 && (r->current.isNull(linkField) || r->current.bytes(linkField) != linkBytes))
+                continue;
+            if (useFilter && !filterExpr_->matches(r->current))
+                continue;
             view_.push_back(r);
+        }
+    }
+    computeAggregates();
     int pos = view_.empty() ? -1 : 0;
     if (keep) {
         const auto it = std::find(view_.begin(), view_.end(), keep);
@@ -652,11 +757,17 @@ void TableDataset::rebuildView(Rec *keep)
     bof_ = eof_ = view_.empty();
 }
 
+void TableDataset::rebuildView(Rec *keep)
+{
+    rebuildOrder();
+    refilter(keep);
+}
+
 void TableDataset::masterMoved()
 {
     if (!isActive() || isEditing())
         return;
-    rebuildView();
+    refilter();
     emit rowsChanged();
     emit currentChanged();
 }
@@ -674,7 +785,7 @@ void TableDataset::setFilter(const QString &text)
         auto expr = std::make_unique<FilterExpression>(text, fields_);
         filterText_ = text;
         filterExpr_ = std::move(expr);
-        rebuildView();
+        refilter();
         emit rowsChanged();
         emit currentChanged();
         return;
@@ -691,7 +802,7 @@ void TableDataset::setFiltered(bool on)
         if (on)
             compileFilter();
         filtered_ = on;
-        rebuildView();
+        refilter();
         emit rowsChanged();
         emit currentChanged();
         return;
@@ -742,41 +853,59 @@ std::optional<fb::Value> TableDataset::aggregate(const QString &name) const
         throw DataError(QStringLiteral("%1: agregado '%2' não encontrado").arg(name_, name));
     if (!isActive() || view_.empty())
         return std::nullopt;
-    const int fi = it->field;
-    if (fi < 0)
+    if (it->field < 0)
         throw DataError(QStringLiteral("%1: Campo '%2' não encontrado").arg(name_, it->column));
-    if (!it->sum) {
-        qint64 n = 0;
-        for (const Rec *r : view_)
-            n += r->current.isNull(fi) ? 0 : 1;
-        return fb::Value(n);
-    }
-    const FieldDef &f = fields_[size_t(fi)];
-    switch (f.type) {
-    case FieldType::Integer: {
-        qint64 s = 0;
-        for (const Rec *r : view_)
-            if (!r->current.isNull(fi))
-                s += r->current.scalar<int32_t>(fi);
-        return fb::Value(s);
-    }
-    case FieldType::Bigint:
-    case FieldType::Decimal: {
-        qint64 s = 0;
-        for (const Rec *r : view_)
-            if (!r->current.isNull(fi))
-                s += r->current.scalar<qint64>(fi);
-        return f.type == FieldType::Decimal ? fb::Value(fb::Decimal{s, f.scale}) : fb::Value(s);
-    }
-    case FieldType::Double: {
-        double s = 0;
-        for (const Rec *r : view_)
-            if (!r->current.isNull(fi))
-                s += r->current.scalar<double>(fi);
-        return fb::Value(s);
-    }
-    default:
-        throw DataError(QStringLiteral("%1: não é possível somar o campo %2").arg(name_, f.name));
+    const FieldType t = fields_[size_t(it->field)].type;
+    if (it->sum && t != FieldType::Integer && t != FieldType::Bigint && t != FieldType::Decimal &&
+        t != FieldType::Double)
+        throw DataError(QStringLiteral("%1: não é possível somar o campo %2").arg(name_, it->column));
+    return it->value;
+}
+
+void TableDataset::computeAggregates()
+{
+    // Kept up to date whenever the visible rows change, while those rows are at hand.
+    for (Aggregate &a : aggregates_) {
+        a.value.reset();
+        if (a.field < 0 || view_.empty())
+            continue;
+        const int fi = a.field;
+        const FieldDef &f = fields_[size_t(fi)];
+        if (!a.sum) {
+            qint64 n = 0;
+            for (const Rec *r : view_)
+                n += r->current.isValid() && !r->current.isNull(fi) ? 1 : 0;
+            a.value = fb::Value(n);
+            continue;
+        }
+        switch (f.type) {
+        case FieldType::Integer: {
+            qint64 sum = 0;
+            for (const Rec *r : view_)
+                if (r->current.isValid() && !r->current.isNull(fi))
+                    sum += r->current.scalar<int32_t>(fi);
+            a.value = fb::Value(sum);
+            break;
+        }
+        case FieldType::Bigint:
+        case FieldType::Decimal: {
+            qint64 sum = 0;
+            for (const Rec *r : view_)
+                if (r->current.isValid() && !r->current.isNull(fi))
+                    sum += r->current.scalar<qint64>(fi);
+            a.value = f.type == FieldType::Decimal ? fb::Value(fb::Decimal{sum, f.scale}) : fb::Value(sum);
+            break;
+        }
+        case FieldType::Double: {
+            double sum = 0;
+            for (const Rec *r : view_)
+                if (r->current.isValid() && !r->current.isNull(fi))
+                    sum += r->current.scalar<double>(fi);
+            a.value = fb::Value(sum);
+            break;
+        }
+        default: break; // refused when asked for
+        }
     }
 }
 
@@ -793,8 +922,12 @@ fb::Value TableDataset::visibleValue(int row, int fieldIdx) const
 size_t TableDataset::cacheBytes() const
 {
     size_t n = store_.size() * sizeof(Rec) + (ordered_.capacity() + view_.capacity()) * sizeof(Rec *);
+    if (arena_)
+        n += arena_->bytes();
     for (const Rec &r : store_)
-        n += r.current.allocatedBytes() + r.original.allocatedBytes();
+        for (const PackedRow *row : {&r.current, &r.original})
+            if (row->isOwned())
+                n += row->allocatedBytes();
     return n;
 }
 

@@ -141,17 +141,22 @@ private:
         bool sum = true;
         int field = -1;
         QString column;
+        std::optional<fb::Value> value;
     };
 
     void requireActive() const;
     void requireEditing() const;
     void load();
-    void rebuildView(Rec *keep = nullptr);
+    void rebuildView(Rec *keep = nullptr); // order and filter anew
+    void rebuildOrder();
+    void refilter(Rec *keep = nullptr); // the visible rows from the ordered ones
+    void placeInOrder(Rec *rec);         // after a post: the row's place in the order
+    void computeAggregates();
+    Rec *pendingInsert() const { return inserting_ ? editing_ : nullptr; }
     void setCursor(int pos, bool notify = true);
     Rec *currentRec() const;
     void startEditBuffer(Rec *rec);
     void compileFilter();
-    bool linkMatches(const Rec &rec) const;
     void masterMoved();
     bool rowLess(const Rec *a, const Rec *b) const;
     ApplyResult applyInTransaction(fb::Transaction &tra, int phase);
@@ -170,7 +175,8 @@ private:
     State state_ = State::Inactive;
     std::vector<FieldDef> fields_;
     QHash<QString, QString> labels_, masks_;
-    std::deque<Rec> store_;      // stable addresses
+    std::unique_ptr<RowArena> arena_; // memory of the loaded rows
+    std::deque<Rec> store_;           // stable addresses
     std::vector<Rec *> ordered_; // live rows in sort order (deleted excluded)
     std::vector<Rec *> view_;    // visible rows
     int cursor_ = -1;

@@ -31,7 +31,10 @@ QPointer<TFormRelCadastroEscola> &TFormRelCadastroEscola::shared()
 
 ReportDefinition TFormRelCadastroEscola::definition() const
 {
-    data::TableDataset *escola = DM ? DM->cds_escola : nullptr;
+    // Without the data module the detail band would print once as if the list had no dataset.
+    if (!DM)
+        throw data::DataError(QStringLiteral("RELATORIO ESCOLAS: módulo de dados não criado"));
+    data::TableDataset *escola = DM->cds_escola;
     ReportDefinition def;
     def.page.orientation = QPageLayout::Landscape;
     def.page.baseFontSize = 8;

@@ -243,6 +243,11 @@ void TstReportDocuments::schoolListFollowsTheRegistersSearch()
             total = e.rect;
     }
     QVERIFY(registro.right() <= total.left());
+
+    // Without the data module the list is refused rather than printed with one empty line.
+    DM = nullptr;
+    QVERIFY_THROWS_EXCEPTION(data::DataError, rel.prepare());
+    DM = &fx.dm();
 }
 
 void TstReportDocuments::schoolListOverThreePages()

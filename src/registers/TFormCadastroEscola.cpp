@@ -36,6 +36,7 @@ TFormCadastroEscola::TFormCadastroEscola(TDM &dm, QWidget *parent)
              Field::UpperCase, 35);
     addField(QStringLiteral("Endereço"), QStringLiteral("dbendereco"), QStringLiteral("ENDERECO"),
              Field::UpperCase, 40);
+    resize(860, 520);
     setGridColumns({{QStringLiteral("ESCOLA"), {}},
                     {QStringLiteral("EMAIL"), {}},
                     {QStringLiteral("CONTATO"), {}},

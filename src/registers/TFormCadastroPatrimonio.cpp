@@ -30,6 +30,7 @@ TFormCadastroPatrimonio::TFormCadastroPatrimonio(TDM &dm, QWidget *parent)
     addField(QStringLiteral("ESTADO"), QStringLiteral("dbestado"), QStringLiteral("ESTADO"), Field::UpperCase,
              20);
     addField(QStringLiteral("QTD"), QStringLiteral("dbqtd"), QStringLiteral("QTD"), Field::Integer, 6);
+    resize(820, 480);
     setGridColumns({{QStringLiteral("NUM_PATRIMONIO"), {}},
                     {QStringLiteral("DESCRICAO"), {}},
                     {QStringLiteral("SETOR"), {}}});

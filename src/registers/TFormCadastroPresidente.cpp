@@ -30,6 +30,7 @@ TFormCadastroPresidente::TFormCadastroPresidente(TDM &dm, QWidget *parent)
              30);
     addField(QStringLiteral("RESPONSAVEL PELO TRANSPORTE DAVURUR"), QStringLiteral("dbresptransp"),
              QStringLiteral("RESP_TRANSPORTE"), Field::UpperCase, 45);
+    resize(820, 480);
     setGridColumns({{QStringLiteral("NOME_PRESIDENTE"), QStringLiteral("PRESIDENTE")},
                     {QStringLiteral("DATA_VIGENTE"), QStringLiteral("DATA VIGENTE")},
                     {QStringLiteral("ANO_VIGENTE"), QStringLiteral("ANO VIGENTE")}});

@@ -88,8 +88,10 @@ DBGrid::DBGrid(data::TableDataset *dataset, QWidget *parent)
                p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
     connect(model_, &data::DatasetModel::currentRowChanged, this, &DBGrid::followCursor);
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { followCursor(ds_->isActive() ? ds_->recNo() : -1); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        fitColumns();
+        followCursor(ds_->isActive() ? ds_->recNo() : -1);
+    });
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) { selectionMoved(current); });
     followCursor(ds_->isActive() ? ds_->recNo() : -1);
@@ -97,7 +99,20 @@ DBGrid::DBGrid(data::TableDataset *dataset, QWidget *parent)
 
 void DBGrid::setColumns(const QList<data::DatasetModel::ColumnSpec> &columns)
 {
+    fitted_ = false;
     model_->setColumns(columns);
+    fitColumns();
+}
+
+void DBGrid::fitColumns()
+{
+    // Once, on the first rows shown: later the user's own column widths stay.
+    if (fitted_ || model_->rowCount() == 0)
+        return;
+    fitted_ = true;
+    resizeColumnsToContents();
+    for (int c = 0; c < model_->columnCount(); ++c)
+        setColumnWidth(c, std::min(columnWidth(c), 320));
 }
 
 void DBGrid::followCursor(int row)

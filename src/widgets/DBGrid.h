@@ -56,10 +56,12 @@ signals:
 
 private:
     void followCursor(int row);
+    void fitColumns();
     void selectionMoved(const QModelIndex &current);
     data::TableDataset *ds_;
     GridModel *model_;
     bool syncing_ = false;
+    bool fitted_ = false;
 };
 
 } // namespace widgets

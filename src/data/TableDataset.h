@@ -150,7 +150,7 @@ private:
     void rebuildView(Rec *keep = nullptr); // order and filter anew
     void rebuildOrder();
     void refilter(Rec *keep = nullptr); // the visible rows from the ordered ones
-    void placeInOrder(Rec *rec);         // after a post: the row's place in the order
+    void placeInOrder(Rec *rec);        // after a post: the row's place in the order
     void computeAggregates();
     Rec *pendingInsert() const { return inserting_ ? editing_ : nullptr; }
     void setCursor(int pos, bool notify = true);
@@ -177,8 +177,8 @@ private:
     QHash<QString, QString> labels_, masks_;
     std::unique_ptr<RowArena> arena_; // memory of the loaded rows
     std::deque<Rec> store_;           // stable addresses
-    std::vector<Rec *> ordered_; // live rows in sort order (deleted excluded)
-    std::vector<Rec *> view_;    // visible rows
+    std::vector<Rec *> ordered_;      // live rows in sort order (deleted excluded)
+    std::vector<Rec *> view_;         // visible rows
     int cursor_ = -1;
     bool bof_ = true, eof_ = true;
     quint64 nextSeq_ = 1;

@@ -60,6 +60,8 @@ private slots:
     void keyDrawsHaveGapsAfterCancel();
     void requiredFieldRefusedAtPost();
     void fieldAccessConversions();
+    void sortBeyondTheFirstBytes_data();
+    void sortBeyondTheFirstBytes();
 
 private:
     std::unique_ptr<TestDatabase> db_;
@@ -457,6 +459,58 @@ void TstDataset::fieldAccessConversions()
     QCOMPARE(ds->asString("VALOR"), QStringLiteral("1234.50"));
     QVERIFY(ds->isNull("HORA"));
     QVERIFY(ds->isNull("TXT"));
+}
+
+void TstDataset::sortBeyondTheFirstBytes_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QList<Value>>("values"); // stored in this order; expected sorted
+    QTest::newRow("long shared prefix")
+        << "TXT" << QList<Value>{"MARIA EDUARDA SILVA", "MARIA EDUARDA", "MARIA EDUARDA DOS SANTOS",
+                                 "MARIA EDUARDA SILVA", "MARIA EDUARDO", "MARIA"};
+    QTest::newRow("negative and positive numerics")
+        << "VALOR"
+        << QList<Value>{fb::Decimal{5, -2}, fb::Decimal{-700, -2}, fb::Decimal{0, -2}, fb::Decimal{-1, -2}};
+    QTest::newRow("dates across years")
+        << "DIA" << QList<Value>{QDate(2024, 1, 1), QDate(1899, 12, 31), QDate(2023, 12, 31)};
+    QTest::newRow("bigints around zero")
+        << "GRANDE" << QList<Value>{qint64(1), qint64(INT64_MIN), qint64(-1), qint64(INT64_MAX)};
+}
+
+void TstDataset::sortBeyondTheFirstBytes()
+{
+    QFETCH(QString, field);
+    QFETCH(QList<Value>, values);
+    auto &att = db_->attachment();
+    for (int i = 0; i < values.size(); ++i)
+        att.executeOnce(QStringLiteral("INSERT INTO TIPOS (ID, %1) VALUES (?, ?)").arg(field),
+                        {i + 1, values[i]});
+    auto ds = openTable(att, "TIPOS", "ID");
+    ds->setIndexFieldNames(field);
+    QList<Value> got;
+    for (ds->first(); !ds->eof(); ds->next())
+        got << ds->value(field);
+    const auto less = [](const Value &a, const Value &b) {
+        if (a.holds<QString>())
+            return a.get<QString>().toUtf8() < b.get<QString>().toUtf8();
+        if (a.holds<fb::Decimal>())
+            return a.get<fb::Decimal>() < b.get<fb::Decimal>();
+        if (a.holds<QDate>())
+            return a.get<QDate>() < b.get<QDate>();
+        return a.toInt() < b.toInt();
+    };
+    QList<Value> expected = values;
+    std::stable_sort(expected.begin(), expected.end(), less);
+    QCOMPARE(got, expected);
+    // A row edited afterwards takes its sorted place without a full re-sort.
+    ds->first();
+    ds->edit();
+    ds->setValue(field, values.last());
+    ds->post();
+    QCOMPARE(ds->value(field), values.last());
+    for (int i = 1; i < ds->recordCount(); ++i)
+        QVERIFY(!less(ds->visibleValue(i, ds->fieldIndex(field)),
+                      ds->visibleValue(i - 1, ds->fieldIndex(field))));
 }
 
 QTEST_GUILESS_MAIN(TstDataset)

@@ -270,6 +270,18 @@ void TstReportDocuments::schoolListOverThreePages()
         QCOMPARE(page.pageElementTexts().size(), 1);
     }
     QCOMPARE(model.pages[2].textsOf(BandKind::Summary), (QStringList{"Registro:", "45"}));
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("relatorio_escolas_3.pdf"));
+    QString error;
+    QVERIFY2(ReportPainter::writePdf(model, pdf, rel.title(), &error), qPrintable(error));
+    keep(pdf);
+    const QString last =
+        ReportFixture::poppler(QStringLiteral("pdftotext"), {"-f", "3", "-l", "3", pdf, "-"}, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVERIFY(last.contains(QStringLiteral("RELATORIO ESCOLAS")));
+    QVERIFY(last.contains(QStringLiteral("ESCOLA 45")));
+    QVERIFY(!last.contains(QStringLiteral("RESPONSAVEL")));
 }
 
 void TstReportDocuments::schoolListPdf()

@@ -644,16 +644,21 @@ void ResultSet::close()
 
 // ---------------------------------------------------------------------------------------------
 
-std::unique_ptr<Attachment> Attachment::connect(const ConnectParams &params)
+namespace {
+
+IAttachment *openAttachment(const ConnectParams &params, bool creating)
 {
     return guarded([&] {
         Status st;
-        IXpbBuilder *dpb = dpbFor(params, false);
+        IXpbBuilder *dpb = dpbFor(params, creating);
         IProvider *prov = master()->getDispatcher();
+        const QByteArray where = params.connectionString().toUtf8();
         IAttachment *att = nullptr;
         try {
-            att = prov->attachDatabase(&st, params.connectionString().toUtf8().constData(),
-                                       dpb->getBufferLength(&st), dpb->getBuffer(&st));
+            att = creating ? prov->createDatabase(&st, where.constData(), dpb->getBufferLength(&st),
+                                                  dpb->getBuffer(&st))
+                           : prov->attachDatabase(&st, where.constData(), dpb->getBufferLength(&st),
+                                                  dpb->getBuffer(&st));
         } catch (...) {
             dpb->dispose();
             prov->release();
@@ -661,29 +666,20 @@ std::unique_ptr<Attachment> Attachment::connect(const ConnectParams &params)
         }
         dpb->dispose();
         prov->release();
-        return std::unique_ptr<Attachment>(new Attachment(att, params));
+        return att;
     });
+}
+
+} // namespace
+
+std::unique_ptr<Attachment> Attachment::connect(const ConnectParams &params)
+{
+    return std::unique_ptr<Attachment>(new Attachment(openAttachment(params, false), params));
 }
 
 std::unique_ptr<Attachment> Attachment::create(const ConnectParams &params)
 {
-    return guarded([&] {
-        Status st;
-        IXpbBuilder *dpb = dpbFor(params, true);
-        IProvider *prov = master()->getDispatcher();
-        IAttachment *att = nullptr;
-        try {
-            att = prov->createDatabase(&st, params.connectionString().toUtf8().constData(),
-                                       dpb->getBufferLength(&st), dpb->getBuffer(&st));
-        } catch (...) {
-            dpb->dispose();
-            prov->release();
-            throw;
-        }
-        dpb->dispose();
-        prov->release();
-        return std::unique_ptr<Attachment>(new Attachment(att, params));
-    });
+    return std::unique_ptr<Attachment>(new Attachment(openAttachment(params, true), params));
 }
 
 Attachment::~Attachment()
